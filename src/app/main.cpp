@@ -1,0 +1,36 @@
+// SDKVeltoRep: the console for one or two REP time clocks.
+#include "app/Entrada.h"
+#include "ops/SdkRep.h"
+#include "sim/SdkServerRegistration.h"
+#include "ui/main/frmSDKVeltoRep.h"
+
+#include <QApplication>
+#include <cstdio>
+
+int main(int argc, char* argv[]) {
+    // 1. The six argument texts.
+    QStringList argv0;
+    for (int i = 0; i < argc; ++i) argv0 << QString::fromLocal8Bit(argv[i]);
+    const QStringList argumentos = Entrada::ArgumentosPosicionais(argv0);
+
+    // 2. The application object and the device SDK server.
+    QApplication app(argc, argv);
+    QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
+    std::string erro;
+    if (!SdkServerRegistration::registerFromEnvironment(&erro))
+        std::fprintf(stderr, "SDKVeltoRep: VELTOREP_SDK_LIBRARY: %s\n", erro.c_str());
+
+    int status = 0;
+    {
+        // 3. The main window, its creation handler included.
+        TfrmSDK janela;
+        // 4-6. The fields from the arguments.
+        Entrada::PreencherCampos(janela, argumentos);
+        // 7. Shown and activated; the message loop runs until the window closes or the run ends.
+        janela.show();
+        janela.activateWindow();
+        status = app.exec();
+    }
+    LiberarClientesSDK();
+    return status;
+}

@@ -1,0 +1,114 @@
+#include "sim/SimDados.h"
+
+QJsonObject EmpregadoSim::toJson() const {
+    return {{"nome", nome},       {"pis", pis},       {"cartao", cartao},
+            {"cartaoProx", cartaoProx}, {"teclado", teclado}, {"nomeExibicao", nomeExibicao},
+            {"senha", senha},     {"verificaBiometria", verificaBiometria}};
+}
+
+EmpregadoSim EmpregadoSim::fromJson(const QJsonObject& o) {
+    EmpregadoSim e;
+    e.nome = o.value("nome").toString();
+    e.pis = o.value("pis").toString();
+    e.cartao = o.value("cartao").toString();
+    e.cartaoProx = o.value("cartaoProx").toString();
+    e.teclado = o.value("teclado").toString();
+    e.nomeExibicao = o.value("nomeExibicao").toString();
+    e.senha = o.value("senha").toString();
+    e.verificaBiometria = o.value("verificaBiometria").toBool();
+    return e;
+}
+
+QJsonObject EmpregadorSim::toJson() const {
+    return {{"cadastrado", cadastrado}, {"razaoSocial", razaoSocial}, {"local", local},
+            {"cnpjCpf", cnpjCpf},       {"cei", cei},                 {"tipoIdentificador", tipoIdentificador}};
+}
+
+EmpregadorSim EmpregadorSim::fromJson(const QJsonObject& o) {
+    EmpregadorSim e;
+    e.cadastrado = o.value("cadastrado").toBool();
+    e.razaoSocial = o.value("razaoSocial").toString();
+    e.local = o.value("local").toString();
+    e.cnpjCpf = o.value("cnpjCpf").toString();
+    e.cei = o.value("cei").toString();
+    e.tipoIdentificador = o.value("tipoIdentificador").toInt(1);
+    return e;
+}
+
+QJsonObject ConfiguracaoSim::toJson() const {
+    return {
+        {"inicioHorarioVerao", inicioHorarioVerao},
+        {"fimHorarioVerao", fimHorarioVerao},
+        {"formatoDefinido", formatoDefinido},
+        {"formatoCartaoBarras", formatoCartaoBarras},
+        {"formatoCartaoProx", formatoCartaoProx},
+        {"numDigitosFixos", numDigitosFixos},
+        {"senhaComunicacao", senhaComunicacao},
+        {"senhaBiometria", senhaBiometria},
+        {"senhaPendrive", senhaPendrive},
+        {"chaveComunicacao", chaveComunicacao},
+        {"gateway", gateway},
+        {"mascara", mascara},
+        {"porta", porta},
+        {"repIniciaConexao", repIniciaConexao},
+        {"ipServidor", ipServidor},
+        {"portaServidor", portaServidor},
+        {"tempoEspera", tempoEspera},
+        {"intervaloConexao", intervaloConexao},
+        {"hostHabilitado", hostHabilitado},
+        {"hostDNS", hostDNS},
+        {"dns", dns},
+        {"nomeRep", nomeRep},
+        {"nitgen",
+         QJsonObject{{"captura", nitgen.captura},
+                     {"filtro", nitgen.filtro},
+                     {"identificacao", nitgen.identificacao},
+                     {"verificacao", nitgen.verificacao},
+                     {"timeOut", nitgen.timeOut},
+                     {"lfd", nitgen.lfd}}},
+        {"lc", QJsonObject{{"identificacao", lc.identificacao}, {"timeOut", lc.timeOut}, {"dedoDuplicado", lc.dedoDuplicado}}},
+        {"local", local},
+    };
+}
+
+ConfiguracaoSim ConfiguracaoSim::fromJson(const QJsonObject& o) {
+    ConfiguracaoSim c;
+    auto str = [&](const char* k, QString& v) { v = o.value(k).toString(v); };
+    auto num = [&](const char* k, int& v) { v = o.value(k).toInt(v); };
+    auto flag = [&](const char* k, bool& v) { v = o.value(k).toBool(v); };
+    str("inicioHorarioVerao", c.inicioHorarioVerao);
+    str("fimHorarioVerao", c.fimHorarioVerao);
+    flag("formatoDefinido", c.formatoDefinido);
+    str("formatoCartaoBarras", c.formatoCartaoBarras);
+    str("formatoCartaoProx", c.formatoCartaoProx);
+    num("numDigitosFixos", c.numDigitosFixos);
+    str("senhaComunicacao", c.senhaComunicacao);
+    str("senhaBiometria", c.senhaBiometria);
+    str("senhaPendrive", c.senhaPendrive);
+    str("chaveComunicacao", c.chaveComunicacao);
+    str("gateway", c.gateway);
+    str("mascara", c.mascara);
+    num("porta", c.porta);
+    flag("repIniciaConexao", c.repIniciaConexao);
+    str("ipServidor", c.ipServidor);
+    num("portaServidor", c.portaServidor);
+    num("tempoEspera", c.tempoEspera);
+    num("intervaloConexao", c.intervaloConexao);
+    flag("hostHabilitado", c.hostHabilitado);
+    str("hostDNS", c.hostDNS);
+    str("dns", c.dns);
+    str("nomeRep", c.nomeRep);
+    const QJsonObject n = o.value("nitgen").toObject();
+    c.nitgen.captura = n.value("captura").toInt(c.nitgen.captura);
+    c.nitgen.filtro = n.value("filtro").toInt(c.nitgen.filtro);
+    c.nitgen.identificacao = n.value("identificacao").toInt(c.nitgen.identificacao);
+    c.nitgen.verificacao = n.value("verificacao").toInt(c.nitgen.verificacao);
+    c.nitgen.timeOut = n.value("timeOut").toInt(c.nitgen.timeOut);
+    c.nitgen.lfd = n.value("lfd").toInt(c.nitgen.lfd);
+    const QJsonObject l = o.value("lc").toObject();
+    c.lc.identificacao = l.value("identificacao").toInt(c.lc.identificacao);
+    c.lc.timeOut = l.value("timeOut").toInt(c.lc.timeOut);
+    c.lc.dedoDuplicado = l.value("dedoDuplicado").toBool(c.lc.dedoDuplicado);
+    str("local", c.local);
+    return c;
+}

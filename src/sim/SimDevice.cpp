@@ -1,0 +1,99 @@
+#include "sim/SimDevice.h"
+
+#include <QCryptographicHash>
+#include <QJsonArray>
+
+QDateTime SimDevice::relogio() const { return QDateTime::currentDateTime().addSecs(deslocamentoRelogioSegundos); }
+
+namespace {
+QByteArray digest(const QString& endereco, const char* salt) {
+    return QCryptographicHash::hash((QByteArray(salt) + endereco.toUtf8()), QCryptographicHash::Sha256);
+}
+} // namespace
+
+QString SimDevice::numeroSerie() const {
+    // 17 digits, stable for the address.
+    const QByteArray d = digest(endereco, "serie");
+    QString s = QStringLiteral("0000");
+    for (int i = 0; s.size() < 17; ++i) s += QChar(u'0' + static_cast<unsigned char>(d[i % d.size()]) % 10);
+    return s;
+}
+
+QString SimDevice::versaoFirmware() const {
+    const QByteArray d = digest(endereco, "fw");
+    return QStringLiteral("3.%1.%2").arg(static_cast<unsigned char>(d[0]) % 10).arg(static_cast<unsigned char>(d[1]) % 20);
+}
+
+QString SimDevice::modeloBiometrico() const {
+    return static_cast<unsigned char>(digest(endereco, "bio")[0]) % 2 ? QStringLiteral("LC") : QStringLiteral("Nitgen");
+}
+
+QString SimDevice::statusRep() const { return QStringLiteral("Em operação"); }
+
+QString SimDevice::chavePublica() const {
+    // A PEM-like block of several lines, stable for the device.
+    QByteArray bytes;
+    for (int i = 0; bytes.size() < 270; ++i) bytes += digest(endereco, QByteArray::number(i).constData());
+    const QString b64 = QString::fromLatin1(bytes.left(270).toBase64());
+    QString pem = QStringLiteral("-----BEGIN PUBLIC KEY-----\r\n");
+    for (qsizetype i = 0; i < b64.size(); i += 64) pem += b64.mid(i, 64) + QStringLiteral("\r\n");
+    pem += QStringLiteral("-----END PUBLIC KEY-----");
+    return pem;
+}
+
+SimDevice SimDevice::novo(const QString& endereco) {
+    SimDevice d;
+    d.endereco = endereco;
+    d.empregador.cadastrado = true;
+    d.empregador.razaoSocial = QStringLiteral("EMPRESA DEMONSTRACAO LTDA");
+    d.empregador.local = QStringLiteral("MATRIZ");
+    d.empregador.cnpjCpf = QStringLiteral("11444777000161");
+    d.empregador.cei = QStringLiteral("");
+    d.empregador.tipoIdentificador = 1;
+    const struct {
+        const char* nome;
+        const char* pis;
+        const char* cartao;
+    } demo[] = {{"Ana Demonstração", "12011122233", "1001"},
+                {"Bruno Demonstração", "12022233344", "1002"},
+                {"Carla Demonstração", "12033344455", "1003"}};
+    int k = 1;
+    for (const auto& e : demo) {
+        EmpregadoSim emp;
+        emp.nome = QString::fromUtf8(e.nome);
+        emp.nomeExibicao = emp.nome.section(u' ', 0, 0);
+        emp.pis = QString::fromLatin1(e.pis);
+        emp.cartao = emp.cartaoProx = QString::fromLatin1(e.cartao);
+        emp.teclado = QString::number(k++);
+        emp.senha = QStringLiteral("1234");
+        d.empregados.append(emp);
+    }
+    return d;
+}
+
+QJsonObject SimDevice::toJson() const {
+    QJsonArray emps;
+    for (const EmpregadoSim& e : empregados) emps.append(e.toJson());
+    return {{"versao", 1},
+            {"endereco", endereco},
+            {"deslocamentoRelogioSegundos", double(deslocamentoRelogioSegundos)},
+            {"configuracao", configuracao.toJson()},
+            {"empregador", empregador.toJson()},
+            {"empregados", emps},
+            {"statusPapel", statusPapel},
+            {"coleta", coleta.toJson()},
+            {"bio", bio.toJson()}};
+}
+
+SimDevice SimDevice::fromJson(const QString& endereco, const QJsonObject& o) {
+    SimDevice d;
+    d.endereco = endereco;
+    d.deslocamentoRelogioSegundos = qint64(o.value("deslocamentoRelogioSegundos").toDouble());
+    d.configuracao = ConfiguracaoSim::fromJson(o.value("configuracao").toObject());
+    d.empregador = EmpregadorSim::fromJson(o.value("empregador").toObject());
+    for (const auto& v : o.value("empregados").toArray()) d.empregados.append(EmpregadoSim::fromJson(v.toObject()));
+    d.statusPapel = o.value("statusPapel").toInt(7);
+    d.coleta = EstadoColeta::fromJson(o.value("coleta").toObject());
+    d.bio = EstadoBio::fromJson(o.value("bio").toObject());
+    return d;
+}

@@ -1,0 +1,24 @@
+// The simulator's knobs, read from the environment once per process (see docs/simulator.md).
+#pragma once
+
+#include <QHash>
+#include <QString>
+
+struct SimKnobs {
+    // VELTOREP_SIM_LATENCY_MS: time a device takes to answer a send or request (default 40 ms).
+    int latenciaMs = 40;
+    // VELTOREP_SIM_STATE_DIR: where the devices keep their data between runs.
+    QString pastaEstado;
+    // VELTOREP_SIM_FAULTS: "address=timeout,address=busy,...": devices that answer every send or request
+    // with 1 (error), 2 (timeout), 3 (rest) or 4 (busy).
+    QHash<QString, int> falhas;
+    // VELTOREP_SIM_EMPLOYEE_STATUS: "address=200" or "address=4": the status every employee of an
+    // individual list gets from that device.
+    QHash<QString, int> statusEmpregados;
+    // VELTOREP_SIM_PAPER: "address=N": paper state 0 to 7 of that device (default 7, with paper).
+    QHash<QString, int> statusPapel;
+
+    static const SimKnobs& get();
+    // Tests change the environment between cases; this reads it again.
+    static void reload();
+};

@@ -1,0 +1,123 @@
+#include "sim/SimServer.h"
+
+#include "platform/com/WideString.h"
+#include "sim/SimDeviceTable.h"
+#include "sim/SimKnobs.h"
+
+#include <QThread>
+
+SimServer::SimServer() = default;
+
+QString SimServer::qs(BSTR b) { return b ? QString::fromUtf16(b, SysStringLen(b)) : QString(); }
+
+HRESULT SimServer::texto(BSTR* out, const QString& value) {
+    if (!out) return E_POINTER;
+    *out = WideString(value).detach();
+    return S_OK;
+}
+
+HRESULT SimServer::numero(std::int32_t* out, int value) {
+    if (!out) return E_POINTER;
+    *out = value;
+    return S_OK;
+}
+
+bool SimServer::cpfValido(const QString& texto) {
+    // Eleven digits with valid check digits, plain or as the masked field writes them.
+    static const QString mascara = QStringLiteral("000.000.000-00");
+    QString digitos;
+    if (texto.size() == 14) {
+        for (int i = 0; i < 14; ++i) {
+            const bool fixo = mascara[i] != u'0';
+            if (fixo ? texto[i] != mascara[i] : !texto[i].isDigit()) return false;
+            if (!fixo) digitos += texto[i];
+        }
+    } else if (texto.size() == 11) {
+        for (QChar c : texto)
+            if (c < u'0' || c > u'9') return false;
+        digitos = texto;
+    } else {
+        return false;
+    }
+    int d[11];
+    for (int i = 0; i < 11; ++i) d[i] = digitos[i].unicode() - u'0';
+    bool todosIguais = true;
+    for (int i = 1; i < 11; ++i) todosIguais = todosIguais && d[i] == d[0];
+    if (todosIguais) return false;
+    for (int n = 9; n <= 10; ++n) {
+        int soma = 0;
+        for (int i = 0; i < n; ++i) soma += d[i] * (n + 1 - i);
+        const int resto = (soma * 10) % 11;
+        if ((resto == 10 ? 0 : resto) != d[n]) return false;
+    }
+    return true;
+}
+
+int SimServer::contatar() {
+    const SimKnobs& knobs = SimKnobs::get();
+    if (knobs.latenciaMs > 0) QThread::msleep(static_cast<unsigned long>(knobs.latenciaMs));
+    if (!m_rep) return 2;
+    if (!m_cpfAceito) return 1;
+    const auto falha = knobs.falhas.constFind(m_endereco);
+    if (falha != knobs.falhas.constEnd()) return falha.value();
+    return 0;
+}
+
+void SimServer::salvar() {
+    if (m_rep) SimDeviceTable::save(*m_rep);
+}
+
+// --- Connection -------------------------------------------------------------------------------------
+
+HRESULT SimServer::DefinirParametrosComunicacao(BSTR cpfResponsavel, BSTR ipAddress, BSTR chaveComunicacao,
+                                                std::int32_t, std::int32_t* result) {
+    m_cpf = qs(cpfResponsavel);
+    m_endereco = qs(ipAddress);
+    m_chave = qs(chaveComunicacao);
+    m_cpfAceito = cpfValido(m_cpf);
+    // A blank address reaches no device: every send or request then times out.
+    m_rep = m_endereco.trimmed().isEmpty() ? nullptr : &SimDeviceTable::device(m_endereco);
+    return numero(result, m_cpfAceito ? 0 : 6);
+}
+
+HRESULT SimServer::DefinirParametrosComunicacaoHost(BSTR cpfResponsavel, BSTR host, BSTR chaveComunicacao,
+                                                    std::int32_t* result) {
+    return DefinirParametrosComunicacao(cpfResponsavel, host, chaveComunicacao, 0, result);
+}
+
+HRESULT SimServer::DefinirPortaComunicacao(std::int32_t, std::int32_t* result) { return numero(result, 0); }
+HRESULT SimServer::DefinirModeloRede(std::int32_t, std::int32_t* result) { return numero(result, 0); }
+HRESULT SimServer::DefinirTempoEsperaConexao(std::int32_t, std::int32_t* result) { return numero(result, 0); }
+
+HRESULT SimServer::DefinirRepIniciaConexao(std::int32_t portaServidor, std::int32_t tempoespera,
+                                           std::int32_t* result) {
+    m_repIniciaConexao = std::make_pair(int(portaServidor), int(tempoespera));
+    return numero(result, 0);
+}
+
+// --- Reads shared by several lists ---------------------------------------------------------------
+
+HRESULT SimServer::LerPis(BSTR* result) {
+    switch (m_corrente) {
+    case ListaCorrente::Empregados: return texto(result, m_empregadoAtual.pis);
+    case ListaCorrente::Resultados: return texto(result, m_resultadoAtual.pis);
+    case ListaCorrente::Bio: return texto(result, m_bio.atual.pis);
+    case ListaCorrente::Nenhuma: break;
+    }
+    return texto(result, {});
+}
+
+HRESULT SimServer::LerQuantidade(std::int32_t* result) { return numero(result, int(m_resultados.size())); }
+
+HRESULT SimServer::LerResultado(std::int32_t index, std::int32_t* result) {
+    if (index < 0 || index >= m_resultados.size()) return numero(result, 1);
+    m_resultadoAtual = m_resultados[index];
+    m_corrente = ListaCorrente::Resultados;
+    return numero(result, 0);
+}
+
+HRESULT SimServer::LerStatus(std::int32_t* result) { return numero(result, m_resultadoAtual.status); }
+
+HRESULT SimServer::LerTamanhoLista(std::int32_t* result) { return numero(result, int(m_listaEmpregados.size())); }
+
+HRESULT SimServer::LerNumSerieRep(BSTR* result) { return texto(result, m_numeroSerie); }

@@ -1,0 +1,121 @@
+// The device SDK simulator: one server object per client. It keeps what its client staged, requested and
+// read, and talks to the simulated device at the address given in DefinirParametrosComunicacao.
+// The methods are defined domain by domain in SimServer_*.cpp.
+#pragma once
+
+#include "sdk/VeltoRepServerBase.h"
+#include "sim/SimBio.h"
+#include "sim/SimColeta.h"
+#include "sim/SimDados.h"
+#include "sim/SimDevice.h"
+#include "sim/SimRB1.h"
+
+#include <QDateTime>
+#include <QList>
+#include <QString>
+#include <QStringList>
+#include <optional>
+
+class SimServer : public VeltoRepServerBase {
+public:
+    SimServer();
+
+#define VR_WS BSTR
+#define VR_INT std::int32_t
+#define VR_WB VARIANT_BOOL
+#define VR_SIM_INT(slot, name, params, args) HRESULT STDMETHODCALLTYPE name(VR_JOIN(params, std::int32_t* result)) override;
+#define VR_SIM_STR(slot, name) HRESULT STDMETHODCALLTYPE name(BSTR* result) override;
+#define VR_SIM_PROC(slot, name) HRESULT STDMETHODCALLTYPE name() override;
+    VELTOREP_CATALOGUE(VR_SIM_INT, VR_SIM_STR, VR_SIM_PROC)
+#undef VR_SIM_INT
+#undef VR_SIM_STR
+#undef VR_SIM_PROC
+#undef VR_WS
+#undef VR_INT
+#undef VR_WB
+
+    // Conversions at the interface's edge.
+    static QString qs(BSTR b);
+    static HRESULT texto(BSTR* out, const QString& value);
+    static HRESULT numero(std::int32_t* out, int value);
+    static bool verdadeiro(VARIANT_BOOL b) { return b != VARIANT_FALSE; }
+    static bool cpfValido(const QString& cpf);
+
+private:
+    // Contacting the device for a send or request: waits the configured latency, then answers 0 when the
+    // device can be reached, or the fault the knobs give its address (1 to 4); 2 when there is no address,
+    // 1 when the CPF was refused.
+    int contatar();
+    SimDevice& rep() { return *m_rep; }
+    void salvar();
+    bool formatoAceito() const;
+    void gravarFormato();
+
+    // Events the device writes into its own record log (record collection).
+    void aoAjustarRelogio(const QDateTime& antes, const QDateTime& depois);
+    void aoEnviarEmpregador();
+    void aoAlterarEmpregado(QChar operacao, const EmpregadoSim& e);
+
+    // Connection
+    QString m_cpf, m_endereco, m_chave;
+    bool m_cpfAceito = false;
+    SimDevice* m_rep = nullptr;
+
+    // Staged for the next send or file
+    struct Senhas {
+        QString comunicacao, pendrive, bio;
+    };
+    struct Formato {
+        QString barras, prox;
+        int digitosFixos = 0;
+    };
+    struct HorarioVerao {
+        QString inicio, fim;
+    };
+    struct Avancadas {
+        bool repCliente = false;
+        QString ipServidor;
+        int portaServidor = 0;
+        QString mascara, gateway;
+        int intervaloConexao = 0, tempoEspera = 0;
+        bool hostHabilitado = false;
+        QString hostDNS, dns, nomeRep;
+    };
+    std::optional<Senhas> m_senhas;
+    std::optional<Formato> m_formato;
+    std::optional<HorarioVerao> m_horarioVerao;
+    std::optional<Avancadas> m_avancadas;
+    std::optional<AjusteNitgenSim> m_ajusteNitgen;
+    std::optional<AjusteLCSim> m_ajusteLC;
+    std::optional<QString> m_local;
+    std::optional<EmpregadorSim> m_empregador;
+    std::optional<std::pair<int, int>> m_repIniciaConexao; // porta servidor, tempo de espera
+    QString m_arquivoTLM;
+    QList<EmpregadoSim> m_listaEmpregados;
+    QStringList m_listaExclusao;
+
+    // Per-entry results of the last individual list or exclusion
+    struct ResultadoSim {
+        QString pis;
+        int status = 0;
+    };
+    QList<ResultadoSim> m_resultados;
+
+    // What the last requests brought back
+    QString m_relogioLido;
+    EmpregadorSim m_empregadorLido;
+    QList<EmpregadoSim> m_empregadosLidos;
+    ConfiguracaoSim m_configuracaoLida;
+    QString m_versaoFirmware, m_modeloBiometrico, m_statusRep, m_numeroSerie, m_chavePublica;
+    int m_statusPapel = 0;
+
+    // The list entry that the Ler methods read (LerPis serves several lists)
+    enum class ListaCorrente { Nenhuma, Empregados, Resultados, Bio };
+    ListaCorrente m_corrente = ListaCorrente::Nenhuma;
+    EmpregadoSim m_empregadoAtual;
+    ResultadoSim m_resultadoAtual;
+
+    SessaoColeta m_coleta;
+    SessaoBio m_bio;
+    SessaoRB1 m_rb1;
+};

@@ -1,0 +1,87 @@
+// TfrmSDK, the main window frmSDK: the header with the connection fields every operation reads, the
+// eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer.
+#pragma once
+
+#include "ops/Operacao.h"
+
+#include <QWidget>
+
+class QLabel;
+class QLineEdit;
+class QProgressBar;
+class QTabWidget;
+class QTimer;
+class MaskedEdit;
+class OpenDialog;
+class PaginaRelogio;
+class PaginaConfiguracoes;
+class PaginaColeta;
+class PaginaInformacoes;
+class PaginaPapel;
+class PaginaBio;
+class PaginaConfiguracoesAvancadas;
+class PaginaAlteracoesEmpregados;
+class PaginaSolicitarDados;
+class PaginaArquivosRB1;
+class PaginaChavePublica;
+
+class TfrmSDK : public QWidget, public ContextoOperacao {
+    Q_OBJECT
+public:
+    TfrmSDK();
+    ~TfrmSDK() override;
+
+    // The creation handler: runs once the controls exist.
+    void FormCreate();
+    // The activation handler: the unattended-run check.
+    void FormActivate();
+    void Timer1Timer();
+    void PageControl1Change();
+
+    // ContextoOperacao
+    QString cpfResponsavel() const override;
+    RepSlot slotRep(int numero) const override;
+    QString textoIp2() const override;
+    QWidget* janela() override { return this; }
+
+    // Header
+    QLineEdit *txtIP1, *txbIp2;
+    MaskedEdit* mskCpfResponsavel;
+    QLabel *lblIP, *Label2, *Label15;
+
+    QTabWidget* PageControl1;
+    PaginaRelogio* tbpRelogio;
+    PaginaConfiguracoes* tbpConfiguracoes;
+    PaginaColeta* tbpColeta;
+    PaginaInformacoes* tbpInformacoes;
+    PaginaPapel* tbpPapel;
+    PaginaBio* tbpBio;
+    PaginaConfiguracoesAvancadas* tbpConfiguracoesAvancadas;
+    PaginaAlteracoesEmpregados* tbpAlteracoesEmpregados;
+    PaginaSolicitarDados* tbpSolicitarDados;
+    PaginaArquivosRB1* tbpArquivosRB1;
+    PaginaChavePublica* tbpChavePublica;
+
+    // Progress panel of the unattended mode
+    QWidget* Panel8;
+    QLabel *Label119, *Label128;
+    QProgressBar* ProgressBar1;
+
+    OpenDialog *opdSelecionarRB1, *opdArquivoTLM;
+    QTimer* Timer1;
+
+protected:
+    void changeEvent(QEvent* e) override;
+    void showEvent(QShowEvent* e) override;
+
+private:
+    // Some window systems (and Qt's offscreen platform) never activate a window: the first showing then
+    // counts as its first activation, run once.
+    enum class PrimeiraAtivacao { Pendente, Agendada, Feita };
+    PrimeiraAtivacao m_primeiraAtivacao = PrimeiraAtivacao::Pendente;
+    bool m_primeiraSemEvento = false;
+    void ativar(bool eventoReal);
+};
+
+// The one main window of the program (set while it exists).
+extern TfrmSDK* frmSDK;

@@ -1,0 +1,14 @@
+// Page 7 "Alteracoes Empregados": employee changes and exclusions with per-REP result grids.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+class QTabWidget;
+
+class PaginaAlteracoesEmpregados : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaAlteracoesEmpregados(ContextoOperacao& ctx);
+    QTabWidget *tbgAlteracoesEmpregados, *PageControl6, *PageControl7;
+    QWidget *tbsRep1, *tbsRep2, *tbsAlteracoesRep1, *tbsExclusoesRep1, *tbsAlteracoesRep2, *tbsExclusoesRep2;
+};

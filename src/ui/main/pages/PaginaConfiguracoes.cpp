@@ -1,0 +1,3 @@
+#include "ui/main/pages/PaginaConfiguracoes.h"
+
+PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {}

@@ -1,0 +1,42 @@
+// Page 6 "Configurações Avançadas": per REP, the "REP Inicia comunicação" flag with the settings of the
+// computer the device calls and of the device's network; the REP slots read the flag, port and wait time.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+class QCheckBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class SpinField;
+
+// The controls of one REP's group box.
+struct GrupoRepAvancado {
+    QGroupBox *grupo, *grpDadosComputador, *grpDadosRede;
+    QCheckBox *chkRepIniciaComunicacao, *chkHabilitarHost;
+    QLineEdit *txtIPComputador, *txtNomeComputador, *txtMascaraRede, *txtGateway, *txtDNS, *txtNomeRep;
+    SpinField *spnPortaComputador, *spnTempoEspera, *spnIntervaloConexao;
+    int portaPadrao;
+};
+
+class PaginaConfiguracoesAvancadas : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaConfiguracoesAvancadas(ContextoOperacao& ctx);
+
+    void chkRepIniciaComunicacaoClick() { aplicarRepIniciaComunicacao(rep1); }
+    void chkRepIniciaComunicacao2Click() { aplicarRepIniciaComunicacao(rep2); }
+    void chkHabilitarHostClick() { aplicarHabilitarHost(rep1); }
+    void chkHabilitarHost2Click() { aplicarHabilitarHost(rep2); }
+
+    // Slot 1 selects REP 1's group, any other number REP 2's.
+    const GrupoRepAvancado& grupo(int numeroSlot) const { return numeroSlot == 1 ? rep1 : rep2; }
+
+    GrupoRepAvancado rep1{}, rep2{};
+
+private:
+    GrupoRepAvancado criarGrupo(const char* nomeGrupo, const QString& titulo, int x, const char* sufixo, int porta);
+    void aplicarRepIniciaComunicacao(GrupoRepAvancado& g);
+    void aplicarHabilitarHost(GrupoRepAvancado& g);
+};

@@ -1,0 +1,10 @@
+// Page 3 "Informações Recuperadas": what the SDK reports about the records collected, per REP.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+class PaginaInformacoes : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaInformacoes(ContextoOperacao& ctx);
+};

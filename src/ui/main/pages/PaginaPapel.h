@@ -1,0 +1,10 @@
+// Page 4 "Papel": the printer paper status of each device.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+class PaginaPapel : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaPapel(ContextoOperacao& ctx);
+};

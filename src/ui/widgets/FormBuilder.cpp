@@ -1,0 +1,88 @@
+#include "ui/widgets/FormBuilder.h"
+
+#include "ui/widgets/SpinField.h"
+#include "ui/widgets/StringGrid.h"
+
+namespace {
+template <class W>
+W* place(W* w, const char* name, int x, int y, int width, int height) {
+    w->setObjectName(QString::fromLatin1(name));
+    if (width < 0) {
+        w->adjustSize();
+        width = w->sizeHint().width();
+    }
+    w->setGeometry(x, y, width, height);
+    return w;
+}
+} // namespace
+
+QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+    auto* l = new QLabel(text, parent);
+    if (w < 0) w = qMax(l->sizeHint().width(), 8);
+    return place(l, name, x, y, w, h);
+}
+
+QPushButton* Form::button(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+    return place(new QPushButton(text, parent), name, x, y, w, h);
+}
+
+QLineEdit* Form::edit(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+    return place(new QLineEdit(text, parent), name, x, y, w, h);
+}
+
+SpinField* Form::spin(QWidget* parent, const char* name, int value, int x, int y, int w, int h) {
+    auto* s = new SpinField(parent);
+    s->setValue(value);
+    return place(s, name, x, y, w, h);
+}
+
+QCheckBox* Form::check(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+    return place(new QCheckBox(text, parent), name, x, y, w, h);
+}
+
+QGroupBox* Form::group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h) {
+    return place(new QGroupBox(title, parent), name, x, y, w, h);
+}
+
+QComboBox* Form::combo(QWidget* parent, const char* name, const QStringList& items, int x, int y, int w,
+                       bool editable) {
+    auto* c = new QComboBox(parent);
+    c->setEditable(editable);
+    c->addItems(items);
+    if (!editable) c->setCurrentIndex(-1);
+    return place(c, name, x, y, w, 22);
+}
+
+QListWidget* Form::list(QWidget* parent, const char* name, int x, int y, int w, int h, bool multiSelect) {
+    auto* l = new QListWidget(parent);
+    if (multiSelect) l->setSelectionMode(QAbstractItemView::ExtendedSelection);
+    return place(l, name, x, y, w, h);
+}
+
+QPlainTextEdit* Form::memo(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+    auto* m = new QPlainTextEdit(text, parent);
+    m->setLineWrapMode(QPlainTextEdit::NoWrap);
+    return place(m, name, x, y, w, h);
+}
+
+QTabWidget* Form::pageControl(QWidget* parent, const char* name, int x, int y, int w, int h) {
+    return place(new QTabWidget(parent), name, x, y, w, h);
+}
+
+QWidget* Form::tab(QTabWidget* pages, const char* name, const QString& caption) {
+    auto* page = new QWidget();
+    page->setObjectName(QString::fromLatin1(name));
+    pages->addTab(page, caption);
+    return page;
+}
+
+StringGrid* Form::grid(QWidget* parent, const char* name, int cols, int rows, int fixedRows, int fixedCols, int x,
+                       int y, int w, int h) {
+    return place(new StringGrid(cols, rows, fixedRows, fixedCols, parent), name, x, y, w, h);
+}
+
+QLabel* Form::captioned(QWidget* parent, const QString& caption, const char* valueName, int x, int y,
+                        int captionWidth, const QString& value, int valueWidth) {
+    label(parent, "", caption, x, y, captionWidth);
+    return label(parent, valueName, value, x + captionWidth + 4, y, valueWidth);
+}

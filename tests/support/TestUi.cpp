@@ -1,0 +1,94 @@
+#include "TestUi.h"
+
+#include "app/Entrada.h"
+#include "ops/SdkRep.h"
+#include "SimuladorTeste.h"
+#include "ui/main/frmSDKVeltoRep.h"
+#include "ui/widgets/MaskedEdit.h"
+
+#include <QAbstractButton>
+#include <QLabel>
+#include <QLineEdit>
+#include <QCoreApplication>
+#include <QTabWidget>
+#include <QTest>
+
+MessageButton TestDialogs::message(MessageKind kind, const QString& text, int buttons) {
+    mensagens.append({kind, text, buttons});
+    return respostas.isEmpty() ? MessageButton::Ok : respostas.takeFirst();
+}
+
+std::optional<QString> TestDialogs::openFile(const QString& filter, const QString&) {
+    filtros << filter;
+    return arquivos.isEmpty() ? std::nullopt : arquivos.takeFirst();
+}
+
+std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QString&) {
+    prompts << prompt;
+    return pastas.isEmpty() ? std::nullopt : pastas.takeFirst();
+}
+
+JanelaTeste::JanelaTeste(bool simulador) {
+    FakeSdk::install();
+    if (simulador) SimuladorTeste::instalar();
+    UiServices::setDialogs(&dialogs);
+    UiServices::setErrors(&erros);
+    UiServices::setSleeper(&sono);
+    UiServices::setRepainter(&pinturas);
+    m_janela = std::make_unique<TfrmSDK>();
+    // An interactive start, as with no arguments.
+    Entrada::PreencherCampos(*m_janela, Entrada::ArgumentosPosicionais({QStringLiteral("SDKVeltoRep")}));
+    m_janela->show();
+    QCoreApplication::processEvents(); // the first showing's activation
+}
+
+JanelaTeste::~JanelaTeste() {
+    m_janela.reset();
+    LiberarClientesSDK();
+    UiServices::setDialogs(nullptr);
+    UiServices::setErrors(nullptr);
+    UiServices::setSleeper(nullptr);
+    UiServices::setRepainter(nullptr);
+    UiServices::setPump(nullptr);
+    FakeSdk::instance().reset();
+}
+
+QWidget* JanelaTeste::achar(const char* name) const {
+    const QString n = QString::fromLatin1(name);
+    if (m_janela->objectName() == n) return m_janela.get();
+    return m_janela->findChild<QWidget*>(n);
+}
+
+QString JanelaTeste::texto(const char* labelName) const {
+    if (auto* l = w<QLabel>(labelName)) return l->text();
+    if (auto* e = w<QLineEdit>(labelName)) return e->text();
+    qFatal("no label or field named %s", labelName);
+}
+
+void JanelaTeste::digitarCpf(const QString& digitos) {
+    auto* cpf = w<MaskedEdit>("mskCpfResponsavel");
+    cpf->clear();
+    cpf->setFocus();
+    cpf->setCursorPosition(0);
+    QTest::keyClicks(cpf, digitos);
+}
+
+void JanelaTeste::clicar(const char* buttonName) {
+    auto* b = w<QAbstractButton>(buttonName);
+    if (!b) qFatal("no button named %s", buttonName);
+    // Bring the button's pages to the front first, as the operator would.
+    QList<QWidget*> cadeia;
+    for (QWidget* p = b; p; p = p->parentWidget()) cadeia.prepend(p);
+    for (QWidget* p : cadeia) {
+        QWidget* pilha = p->parentWidget();
+        if (auto* abas = pilha ? qobject_cast<QTabWidget*>(pilha->parentWidget()) : nullptr)
+            if (abas->indexOf(p) >= 0) abas->setCurrentWidget(p);
+    }
+    QTest::mouseClick(b, Qt::LeftButton);
+}
+
+void JanelaTeste::definirTexto(const char* editName, const QString& text) {
+    auto* e = w<QLineEdit>(editName);
+    if (!e) qFatal("no field named %s", editName);
+    e->setText(text);
+}

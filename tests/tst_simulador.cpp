@@ -1,0 +1,168 @@
+// The device SDK simulator through the real client: CPF check, clock, settings kept per device across runs,
+// damaged state files, the fault knobs, and the clock page against it.
+#include "platform/com/WideString.h"
+#include "sdk/SDK_Velto_Rep_TLB.h"
+#include "sim/SimDeviceTable.h"
+#include "sim/SimKnobs.h"
+#include "support/SimuladorTeste.h"
+#include "support/TestUi.h"
+
+#include <QDateTime>
+#include <QFile>
+#include <QTest>
+
+namespace {
+QString q(const WideString& w) { return QString::fromStdString(w.toUtf8()); }
+
+std::unique_ptr<TVeltoRepPlusSDK> conectar(const QString& ip, const QString& cpf = QStringLiteral("529.982.247-25")) {
+    auto c = std::make_unique<TVeltoRepPlusSDK>(nullptr);
+    c->DefinirParametrosComunicacao(cpf, ip, u"**CHAVESECRETA**", 0);
+    return c;
+}
+} // namespace
+
+class TstSimulador : public QObject {
+    Q_OBJECT
+private slots:
+    void init() { SimuladorTeste::instalar(); }
+    void cpf_data();
+    void cpf();
+    void relogioComIncrementoEReinicio();
+    void dadosSobrevivemANovaExecucao();
+    void estadoDanificadoReiniciaSoAqueleRep();
+    void falhasPorEndereco_data();
+    void falhasPorEndereco();
+    void formatoDeCartaoSoUmaVez();
+    void paginaRelogioContraOSimulador();
+};
+
+void TstSimulador::cpf_data() {
+    QTest::addColumn<QString>("cpf");
+    QTest::addColumn<int>("r");
+    QTest::newRow("masked") << "529.982.247-25" << 0;
+    QTest::newRow("plain") << "52998224725" << 0;
+    QTest::newRow("empty mask") << "   .   .   -  " << 6;
+    QTest::newRow("wrong check digit") << "529.982.247-26" << 6;
+    QTest::newRow("repeated digits") << "111.111.111-11" << 6;
+    QTest::newRow("partial") << "529.98 .   -  " << 6;
+}
+
+void TstSimulador::cpf() {
+    QFETCH(QString, cpf);
+    QFETCH(int, r);
+    TVeltoRepPlusSDK c(nullptr);
+    QCOMPARE(c.DefinirParametrosComunicacao(cpf, u"10.0.0.1", u"**CHAVESECRETA**", 0), r);
+}
+
+void TstSimulador::relogioComIncrementoEReinicio() {
+    auto c = conectar("10.0.0.1");
+    QCOMPARE(c->EnviarRelogioComIncremento(3), 0);
+    QCOMPARE(c->SolicitarRelogio(), 0);
+    const QDateTime lido = QDateTime::fromString(q(c->LerRelogio()), "dd/MM/yyyy HH:mm:ss");
+    QVERIFY(lido.isValid());
+    QVERIFY(qAbs(QDateTime::currentDateTime().addSecs(3 * 3600).secsTo(lido)) < 5);
+    QCOMPARE(c->EnviarRelogio(), 0);
+    c->SolicitarRelogio();
+    const QDateTime agora = QDateTime::fromString(q(c->LerRelogio()), "dd/MM/yyyy HH:mm:ss");
+    QVERIFY(qAbs(QDateTime::currentDateTime().secsTo(agora)) < 5);
+}
+
+void TstSimulador::dadosSobrevivemANovaExecucao() {
+    {
+        auto c = conectar("10.0.0.5");
+        c->DefinirHorarioVerao(19, 11, 2013, 8, 8, 19, 11, 2013, 9, 9);
+        QCOMPARE(c->EnviarHorarioVerao(), 0);
+        c->InicializarListaEmpregados();
+        c->IncluirEmpregadosLista(u"Zé \"Aspas\"", u"12345678901", u"01", u"01", u"01", u"Zé", u"4719", VARIANT_FALSE);
+        QCOMPARE(c->EnviarListaCompletaEmpregados(), 0);
+    }
+    SimuladorTeste::reiniciarProcesso();
+    auto c = conectar("10.0.0.5");
+    QCOMPARE(c->SolicitarListaEmpregados(), 0);
+    QCOMPARE(c->LerQtdeEmpregados(), 1);
+    QCOMPARE(c->LerPosicaoEmpregado(0), 0);
+    QCOMPARE(q(c->LerNome()), QStringLiteral("Zé \"Aspas\""));
+    QCOMPARE(q(c->LerPis()), QStringLiteral("12345678901"));
+    QCOMPARE(c->SolicitarConfiguracoesRep(), 0);
+    QCOMPARE(q(c->LerInicioHorarioVerao()), QStringLiteral("19/11/2013 08:08"));
+    // Another address is another device, with its own demonstration data.
+    auto outro = conectar("10.0.0.6");
+    outro->SolicitarListaEmpregados();
+    QVERIFY(outro->LerQtdeEmpregados() > 1);
+}
+
+void TstSimulador::estadoDanificadoReiniciaSoAqueleRep() {
+    {
+        auto a = conectar("10.0.0.7");
+        a->DefinirSenhas(u"1", u"2", u"3");
+        QCOMPARE(a->EnviarSenhas(), 0);
+        auto b = conectar("10.0.0.8");
+        b->DefinirSenhas(u"7", u"8", u"9");
+        QCOMPARE(b->EnviarSenhas(), 0);
+    }
+    QFile f(SimDeviceTable::stateFilePath("10.0.0.7"));
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write("{ isto não é json");
+    f.close();
+    SimuladorTeste::reiniciarProcesso();
+    auto a = conectar("10.0.0.7");
+    QCOMPARE(a->SolicitarConfiguracoesRep(), 0);
+    QCOMPARE(q(a->LerSenhaComunicacao()), QString());
+    auto b = conectar("10.0.0.8");
+    QCOMPARE(b->SolicitarConfiguracoesRep(), 0);
+    QCOMPARE(q(b->LerSenhaComunicacao()), QStringLiteral("7"));
+}
+
+void TstSimulador::falhasPorEndereco_data() {
+    QTest::addColumn<QString>("falha");
+    QTest::addColumn<int>("r");
+    QTest::newRow("error") << "error" << 1;
+    QTest::newRow("timeout") << "timeout" << 2;
+    QTest::newRow("rest") << "rest" << 3;
+    QTest::newRow("busy") << "busy" << 4;
+}
+
+void TstSimulador::falhasPorEndereco() {
+    QFETCH(QString, falha);
+    QFETCH(int, r);
+    qputenv("VELTOREP_SIM_FAULTS", ("10.9.9.9=" + falha).toUtf8());
+    SimKnobs::reload();
+    auto c = conectar("10.9.9.9");
+    QCOMPARE(c->SolicitarRelogio(), r);
+    QCOMPARE(q(c->LerRelogio()), QString()); // reads still answer, empty
+    QCOMPARE(conectar("10.9.9.8")->SolicitarRelogio(), 0);
+    QCOMPARE(conectar(" ")->SolicitarRelogio(), 2); // a blank address reaches no device
+    qunsetenv("VELTOREP_SIM_FAULTS");
+    SimKnobs::reload();
+}
+
+void TstSimulador::formatoDeCartaoSoUmaVez() {
+    const QString lista = QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16");
+    auto c = conectar("10.0.0.9");
+    c->DefinirFormatoCartao(lista, 0, lista);
+    QCOMPARE(c->EnviarFormatoCartao(), 0);
+    QCOMPARE(c->EnviarFormatoCartao(), 0); // the same formats again
+    c->DefinirSenhas(u"482913", u"482913", u"482913");
+    QCOMPARE(c->EnviarConfiguracoesGerais(), 0);
+    c->DefinirFormatoCartao(u"01 02", 0, lista);
+    QCOMPARE(c->EnviarFormatoCartao(), 1);
+    QCOMPARE(c->EnviarConfiguracoesGerais(), 1);
+}
+
+void TstSimulador::paginaRelogioContraOSimulador() {
+    JanelaTeste t(true);
+    t.clicar("btnSolicitaRelogio");
+    QCOMPARE(t.texto("lblResultadoSolicitarRelogio"), QStringLiteral("Informe o CPF!"));
+    t.digitarCpf(kCpfValido);
+    t.definirTexto("txtIP1", "10.0.0.1");
+    t.definirTexto("txbIp2", "10.0.0.2");
+    t.clicar("btnSolicitaRelogio");
+    QCOMPARE(t.texto("lblResultadoSolicitarRelogio"), QStringLiteral("Sucesso"));
+    QVERIFY(QDateTime::fromString(t.texto("lblRelogioRep1"), "dd/MM/yyyy HH:mm:ss").isValid());
+    QVERIFY(QDateTime::fromString(t.texto("lblRelogioRep2"), "dd/MM/yyyy HH:mm:ss").isValid());
+    t.clicar("btnRelogio");
+    QCOMPARE(t.texto("lblResultadoRelogio"), QStringLiteral("Enviado"));
+}
+
+QTEST_MAIN(TstSimulador)
+#include "tst_simulador.moc"
