@@ -50,6 +50,9 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
 
     // Pages, in order
     PageControl1 = pageControl(this, "PageControl1", 8, 48, 897, 449);
+    // The eleven captions fit on one row.
+    PageControl1->setUsesScrollButtons(false);
+    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }"));
     tbpRelogio = new PaginaRelogio(*this);
     tbpConfiguracoes = new PaginaConfiguracoes(*this);
     tbpColeta = new PaginaColeta(*this);

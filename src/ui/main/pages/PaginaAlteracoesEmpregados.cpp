@@ -1,6 +1,7 @@
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 
 #include "ui/widgets/FormBuilder.h"
+#include "ui/widgets/StringGrid.h"
 
 PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c) : Pagina("tbpAlteracoesEmpregados", c) {
     using namespace Form;
@@ -13,4 +14,21 @@ PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c) : Pa
     PageControl7 = pageControl(tbsRep2, "PageControl7", 4, 4, 859, 294);
     tbsAlteracoesRep2 = tab(PageControl7, "tbsAlteracoesRep2", QStringLiteral("Alterações"));
     tbsExclusoesRep2 = tab(PageControl7, "tbsExclusoesRep2", QStringLiteral("Exclusões"));
+
+    lblResultadoAlteracoesEmpregados =
+        label(this, "lblResultadoAlteracoesEmpregados", QStringLiteral("Resultado"), 248, 20, 300);
+    lblResultadoExclusoesEmpregados =
+        label(this, "lblResultadoExclusoesEmpregados", QStringLiteral("Resultado"), 248, 52, 300);
+    auto grade = [](QWidget* aba, const char* nomeQtd, const char* nomeGrade, QLabel*& qtd, StringGrid*& g) {
+        qtd = label(aba, nomeQtd, QStringLiteral("Quantidade:"), 8, 8, 200);
+        g = grid(aba, nomeGrade, 3, 2, 1, 1, 8, 28, 500, 230);
+    };
+    grade(tbsAlteracoesRep1, "lblQuantidadeAlteracoesRep1", "dsgAlteracoesRep1", lblQuantidadeAlteracoesRep1,
+          dsgAlteracoesRep1);
+    grade(tbsExclusoesRep1, "lblQuantidadeExclusoesRep1", "dsgExclusoesRep1", lblQuantidadeExclusoesRep1,
+          dsgExclusoesRep1);
+    grade(tbsAlteracoesRep2, "lblQuantidadeAlteracoesRep2", "dsgAlteracoesRep2", lblQuantidadeAlteracoesRep2,
+          dsgAlteracoesRep2);
+    grade(tbsExclusoesRep2, "lblQuantidadeExclusoesRep2", "dsgExclusoesRep2", lblQuantidadeExclusoesRep2,
+          dsgExclusoesRep2);
 }

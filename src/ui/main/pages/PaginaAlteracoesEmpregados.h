@@ -3,7 +3,9 @@
 
 #include "ui/main/Pagina.h"
 
+class QLabel;
 class QTabWidget;
+class StringGrid;
 
 class PaginaAlteracoesEmpregados : public Pagina {
     Q_OBJECT
@@ -11,4 +13,9 @@ public:
     explicit PaginaAlteracoesEmpregados(ContextoOperacao& ctx);
     QTabWidget *tbgAlteracoesEmpregados, *PageControl6, *PageControl7;
     QWidget *tbsRep1, *tbsRep2, *tbsAlteracoesRep1, *tbsExclusoesRep1, *tbsAlteracoesRep2, *tbsExclusoesRep2;
+
+    QLabel *lblResultadoAlteracoesEmpregados, *lblResultadoExclusoesEmpregados;
+    QLabel *lblQuantidadeAlteracoesRep1, *lblQuantidadeAlteracoesRep2, *lblQuantidadeExclusoesRep1,
+        *lblQuantidadeExclusoesRep2;
+    StringGrid *dsgAlteracoesRep1, *dsgAlteracoesRep2, *dsgExclusoesRep1, *dsgExclusoesRep2;
 };

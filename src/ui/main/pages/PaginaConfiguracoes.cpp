@@ -1,3 +1,7 @@
 #include "ui/main/pages/PaginaConfiguracoes.h"
 
-PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {}
+#include "ui/widgets/FormBuilder.h"
+
+PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {
+    lblResultadoEmpregados = Form::label(this, "lblResultadoEmpregados", QStringLiteral("Resultado"), 248, 128, 300);
+}

@@ -3,8 +3,11 @@
 
 #include "ui/main/Pagina.h"
 
+class QLabel;
+
 class PaginaConfiguracoes : public Pagina {
     Q_OBJECT
 public:
     explicit PaginaConfiguracoes(ContextoOperacao& ctx);
+    QLabel* lblResultadoEmpregados;
 };

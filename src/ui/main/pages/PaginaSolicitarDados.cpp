@@ -1,6 +1,7 @@
 #include "ui/main/pages/PaginaSolicitarDados.h"
 
 #include "ui/widgets/FormBuilder.h"
+#include "ui/widgets/StringGrid.h"
 
 PaginaSolicitarDados::PaginaSolicitarDados(ContextoOperacao& c) : Pagina("tbpSolicitarDados", c) {
     using namespace Form;
@@ -22,6 +23,13 @@ PaginaSolicitarDados::PaginaSolicitarDados(ContextoOperacao& c) : Pagina("tbpSol
     PageControl9 = pageControl(tbsSolicitarInformacoesRep, "PageControl9", 4, 44, 867, 334);
     TabSheet11 = tab(PageControl9, "TabSheet11", QStringLiteral("CONFIGURAÇÕES REP 1"));
     TabSheet12 = tab(PageControl9, "TabSheet12", QStringLiteral("CONFIGURAÇÕES REP 2"));
+
+    lblResultadoDadosEmpregados =
+        label(tbsSolicitarEmpregados, "lblResultadoDadosEmpregados", QStringLiteral("Resultado"), 300, 16, 300);
+    lblQuantidadeRep1 = label(TabSheet5, "lblQuantidadeRep1", QStringLiteral("Quantidade"), 8, 8, 200);
+    dsgEmpregados1 = grid(TabSheet5, "dsgEmpregados1", 9, 2, 1, 1, 8, 28, 845, 270);
+    lblQuantidadeRep2 = label(TabSheet6, "lblQuantidadeRep2", QStringLiteral("Quantidade"), 8, 8, 200);
+    dsgEmpregados2 = grid(TabSheet6, "dsgEmpregados2", 9, 2, 1, 1, 8, 28, 845, 270);
 
     // This page control opens on "Empregados".
     PageControl2->setCurrentWidget(tbsSolicitarEmpregados);
