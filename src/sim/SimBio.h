@@ -2,6 +2,7 @@
 #pragma once
 
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 
 struct EstadoBio {
@@ -15,6 +16,9 @@ struct EntradaBioSim {
     int resultado = 0;
 };
 
+// The SDK's biometric list of one client: the entries staged by the inclusions, or fetched from the
+// device, or imported from an RB1 templates file. LerPosicaoListaBio(i) makes lista[i] current.
 struct SessaoBio {
+    QList<EntradaBioSim> lista;
     EntradaBioSim atual;
 };
