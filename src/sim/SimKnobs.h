@@ -1,4 +1,4 @@
-// The simulator's knobs, read from the environment once per process (see docs/simulator.md).
+// The simulator's knobs, read from the environment once per process (docs/simulator.md lists them).
 #pragma once
 
 #include <QHash>

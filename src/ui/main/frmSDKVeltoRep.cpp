@@ -22,6 +22,8 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
+#include <QGuiApplication>
+#include <QScreen>
 #include <QProgressBar>
 #include <QTimer>
 
@@ -105,6 +107,10 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     Timer1->setInterval(1000);
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
+
+    // Centred on the screen when it opens.
+    if (const QScreen* tela = QGuiApplication::primaryScreen())
+        move(tela->availableGeometry().center() - QPoint(width() / 2, height() / 2));
 
     FormCreate();
 }
