@@ -10,6 +10,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QProcess>
 #include <QTabWidget>
 #include <QTest>
 
@@ -48,6 +49,8 @@ private slots:
     void usuarioMarcadoMaisBaixoVence();
     void usuarioCapturadoEntraNasDuasGridsSemMarca();
     void somenteUmaDigital();
+    // Opt-in: VELTOREP_SCREENSHOT=file.png under an X display saves the page with marked rows.
+    void capturaDeTela();
 };
 
 void TstBioGrid::vaziaAteEntrarNaPagina() {
@@ -191,6 +194,25 @@ void TstBioGrid::somenteUmaDigital() {
     QTest::mouseClick(chk, Qt::LeftButton);
     QCOMPARE(coluna(g, 0), QStringList({"Sel", "", ""}));
     QCOMPARE(coluna(g, 3), QStringList({"Template2", L1_2, L2_2}));
+}
+
+void TstBioGrid::capturaDeTela() {
+    const QString arquivo = qEnvironmentVariable("VELTOREP_SCREENSHOT");
+    if (arquivo.isEmpty()) QSKIP("VELTOREP_SCREENSHOT not set");
+    JanelaTeste t(true);
+    t.digitarCpf(kCpfValido);
+    t.definirTexto("txtIP1", "10.3.0.1");
+    t.definirTexto("txbIp2", "10.3.0.2");
+    entrarNaBio(t);
+    t.clicar("btnListarUsuarios");
+    capturar("11122233344", N1_1, QString());
+    t.janela().tbpBio->AdicionarUsuarioBio();
+    clicarCelula(t.w<StringGrid>("dsgTemplates"), 1, 1);
+    clicarCelula(t.w<StringGrid>("dsgTemplates2"), 2, 2);
+    clicarCelula(t.w<StringGrid>("dsgTemplates2"), 1, 3);
+    t.janela().activateWindow();
+    QTest::qWait(500);
+    if (QProcess::execute("import", {"-window", "root", arquivo}) != 0) QVERIFY(t.janela().grab().save(arquivo));
 }
 
 QTEST_MAIN(TstBioGrid)

@@ -38,13 +38,20 @@ QModelIndex GradeBio::moveCursor(CursorAction action, Qt::KeyboardModifiers modi
 }
 
 void DesenhoMarcaBio::paint(QPainter* painter, const QStyleOptionViewItem& option, const QModelIndex& index) const {
-    QStyledItemDelegate::paint(painter, option, index);
-    if (index.row() < 1) return;
-    QStyleOptionButton caixa;
-    caixa.rect = option.rect;
-    caixa.state = QStyle::State_Enabled |
-                  (index.data().toString() == QStringView(GridTemplates::kMarca) ? QStyle::State_On : QStyle::State_Off);
+    if (index.row() < 1) return QStyledItemDelegate::paint(painter, option, index);
+    // The cell as usual but for its text, which the box covers.
+    QStyleOptionViewItem celula = option;
+    initStyleOption(&celula, index);
+    celula.text.clear();
     const QWidget* w = option.widget;
     QStyle* estilo = w ? w->style() : QApplication::style();
+    estilo->drawControl(QStyle::CE_ItemViewItem, &celula, painter, w);
+    // A square box over the cell, so that every style draws a box and not a stretched mark.
+    const int lado = qMax(0, qMin(option.rect.width(), option.rect.height()) - 6);
+    QStyleOptionButton caixa;
+    caixa.rect = QRect(0, 0, lado, lado);
+    caixa.rect.moveCenter(option.rect.center());
+    caixa.state = QStyle::State_Enabled |
+                  (index.data().toString() == QStringView(GridTemplates::kMarca) ? QStyle::State_On : QStyle::State_Off);
     estilo->drawPrimitive(QStyle::PE_IndicatorCheckBox, &caixa, painter, w);
 }

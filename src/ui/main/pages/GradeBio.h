@@ -21,8 +21,8 @@ protected:
     QModelIndex moveCursor(CursorAction action, Qt::KeyboardModifiers modifiers) override;
 };
 
-// Draws column 0 of the data rows: the default drawing, then a check box over the whole cell, checked
-// exactly when the cell reads "OK". The header cell is drawn as usual.
+// Draws column 0 of the data rows: the default drawing, then a check box over the cell, checked exactly
+// when the cell reads "OK". The header cell is drawn as usual.
 class DesenhoMarcaBio : public QStyledItemDelegate {
     Q_OBJECT
 public:

@@ -24,25 +24,25 @@ PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {
     btnEnviarAjusteBio = button(this, "btnEnviarAjusteBio", QStringLiteral("Enviar ajuste biométrico"), 340, 7, 170);
     btnLeitorUsb = button(this, "btnLeitorUsb", QStringLiteral("Leitor USB"), 760, 8, 110);
 
-    lblListar = label(this, "lblListar", QStringLiteral("leitura lista ok ou erro"), 8, 44, 340);
-    btnListarUsuarios = button(this, "btnListarUsuarios", QStringLiteral("Listar usuários"), 8, 66, 340);
-    bntIncluir = button(this, "bntIncluir", QStringLiteral("Enviar para o Velto os usuários da grid"), 8, 96, 340);
+    lblListar = label(this, "lblListar", QStringLiteral("leitura lista ok ou erro"), 8, 40, 352);
+    btnListarUsuarios = button(this, "btnListarUsuarios", QStringLiteral("Listar usuários"), 8, 60, 352);
+    bntIncluir = button(this, "bntIncluir", QStringLiteral("Enviar para o Velto os usuários da grid"), 8, 88, 352);
     btnReceberDados = button(this, "btnReceberDados",
-                             QStringLiteral("Receber templates dos usuários selecionandos no listbox"), 8, 126, 340);
-    btnExcluir = button(this, "btnExcluir", QStringLiteral("Excluir usuários selecionados no listbox"), 8, 156, 340);
-    lblNumUsuLista = captioned(this, QStringLiteral("Número de usuários:"), "lblNumUsuLista", 8, 190, 120,
+                             QStringLiteral("Receber templates dos usuários selecionandos no listbox"), 8, 116, 352);
+    btnExcluir = button(this, "btnExcluir", QStringLiteral("Excluir usuários selecionados no listbox"), 8, 144, 352);
+    lblNumUsuLista = captioned(this, QStringLiteral("Número de usuários:"), "lblNumUsuLista", 8, 176, 130,
                                QStringLiteral("____"), 80);
 
-    label(this, "", QStringLiteral("Lista de usuários Bio (REP 1)"), 8, 214, 166);
-    listboxUsuarios = list(this, "listboxUsuarios", 8, 232, 166, 208, true);
-    label(this, "", QStringLiteral("Lista de usuários Bio (REP 2)"), 182, 214, 166);
-    listboxUsuarios2 = list(this, "listboxUsuarios2", 182, 232, 166, 208, true);
+    label(this, "", QStringLiteral("Lista de usuários Bio (REP 1)"), 8, 198, 176);
+    listboxUsuarios = list(this, "listboxUsuarios", 8, 216, 172, 196, true);
+    label(this, "", QStringLiteral("Lista de usuários Bio (REP 2)"), 188, 198, 176);
+    listboxUsuarios2 = list(this, "listboxUsuarios2", 188, 216, 172, 196, true);
 
-    grpLeituraUsuario = group(this, "grpLeituraUsuario", QStringLiteral("Dados dos usuário da lista (REP 1)"), 360, 40,
-                              529, 198);
+    grpLeituraUsuario = group(this, "grpLeituraUsuario", QStringLiteral("Dados dos usuário da lista (REP 1)"), 368, 36,
+                              521, 186);
     dsgTemplates = gradeEm(grpLeituraUsuario, "dsgTemplates");
-    grpLeituraUsuario2 = group(this, "grpLeituraUsuario2", QStringLiteral("Dados dos usuário da lista (REP 2)"), 360,
-                               244, 529, 198);
+    grpLeituraUsuario2 = group(this, "grpLeituraUsuario2", QStringLiteral("Dados dos usuário da lista (REP 2)"), 368,
+                               226, 521, 186);
     dsgTemplates2 = gradeEm(grpLeituraUsuario2, "dsgTemplates2");
 
     aoClicar(btnLeitorUsb, [this] { btnLeitorUsbClick(); });
