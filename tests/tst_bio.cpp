@@ -52,6 +52,7 @@ private slots:
     void receberSemLinhaSelecionada();
     void receberDuasLinhasAcrescentaNaOrdemDoListbox();
     void exclusaoQueFalhaTerminaCalada();
+    void outraOperacaoDuranteAEsperaNaoTomaOCliente();
     void rep2SobrescreveOsRotulos();
     void ajusteBiometricoPelaFamilia_data();
     void ajusteBiometricoPelaFamilia();
@@ -270,6 +271,34 @@ void TstBio::exclusaoQueFalhaTerminaCalada() {
     QCOMPARE(t.sdk().quantas("LerResultadoBiometria"), 0);
     QCOMPARE(t.texto("lblListar"), QStringLiteral("ok"));
     QCOMPARE(linhas(t.w<QListWidget>("listboxUsuarios")), QStringList({"C", "B", "A"}));
+}
+
+void TstBio::outraOperacaoDuranteAEsperaNaoTomaOCliente() {
+    JanelaTeste t;
+    t.digitarCpf(kCpfValido);
+    t.w<QTabWidget>("PageControl1")->setCurrentIndex(5);
+    listarABC(t);
+    t.w<QListWidget>("listboxUsuarios")->item(0)->setSelected(true);
+    t.sdk().chamadas.clear();
+    t.sdk().resultados("LerQtdeListaBio", {3, 1});
+    t.sdk().resultados("SolicitarTemplatesListaBio", {4, 0});
+    t.sdk().resultados("LerPis", {"C"});
+    bool clicou = false;
+    t.sdk().aoChamar = [&](const Chamada& c) {
+        // The operator starts the biometric adjustment while the request is still waiting.
+        if (c.metodo == "SolicitarTemplatesListaBio" && !clicou) {
+            clicou = true;
+            t.clicar("btnEnviarAjusteBio");
+        }
+    };
+    t.clicar("btnReceberDados");
+    t.sdk().aoChamar = nullptr;
+    QCOMPARE(t.sdk().quantas("EnviarAjusteBiometrico"), 1);
+    const int receber = t.sdk().de("SolicitarTemplatesListaBio").first().servidor;
+    QVERIFY(t.sdk().de("EnviarAjusteBiometrico").first().servidor != receber);
+    QCOMPARE(t.sdk().de("SolicitarTemplatesListaBio").last().servidor, receber);
+    QCOMPARE(t.sdk().de("LerPis").last().servidor, receber);
+    QCOMPARE(t.w<StringGrid>("dsgTemplates")->Cells(1, 3), QStringLiteral("C"));
 }
 
 void TstBio::rep2SobrescreveOsRotulos() {
