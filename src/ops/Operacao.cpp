@@ -23,6 +23,10 @@ int DefinirParametrosComunicacao(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, c
 TVeltoRepPlusSDK* PrepararConexaoRep(ContextoOperacao& ctx, QLabel* lblResultado, const RepSlot& slot) {
     // 1. "Aguarde.." on screen before the blocking calls.
     MostrarAguarde(ctx, lblResultado);
+    return PrepararConexaoRepSemAguarde(ctx, lblResultado, slot);
+}
+
+TVeltoRepPlusSDK* PrepararConexaoRepSemAguarde(ContextoOperacao& ctx, QLabel* lblResultado, const RepSlot& slot) {
     // 2. A new client, owned by the previous one.
     TVeltoRepPlusSDK* sdk = NovoClienteSDKRep();
     // 3-4. Communication parameters; 6 means no valid CPF.

@@ -41,6 +41,8 @@ void ExecutarNosReps(ContextoOperacao& ctx, const std::function<void(const RepSl
 // REP-initiated connection when the slot's flag is set. Returns the run's client, or null when the CPF was
 // refused ("Informe o CPF!" is then in the label). Every call of the run goes to the returned client.
 TVeltoRepPlusSDK* PrepararConexaoRep(ContextoOperacao& ctx, QLabel* lblResultado, const RepSlot& slot);
+// The same preamble without its "Aguarde..": for the operations that show a waiting text of their own, or none.
+TVeltoRepPlusSDK* PrepararConexaoRepSemAguarde(ContextoOperacao& ctx, QLabel* lblResultado, const RepSlot& slot);
 
 // The preamble's steps, for the operations that take only part of it.
 void MostrarAguarde(ContextoOperacao& ctx, QLabel* lbl, const QString& texto = QStringLiteral("Aguarde.."));

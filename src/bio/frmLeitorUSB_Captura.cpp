@@ -1,0 +1,5 @@
+#include "bio/frmLeitorUSB_Captura.h"
+
+QString PisCapturado;
+QString Template1Capturado;
+QString Template2Capturado;
