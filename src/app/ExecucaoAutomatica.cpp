@@ -68,5 +68,7 @@ void ExecucaoAutomatica::Executar(TfrmSDK& f) {
         std::fprintf(stderr, "SDKVeltoRep: %s: %s\n", ArquivoRetorno::kNome, erro.toLocal8Bit().constData());
         status = ArquivoNaoGravado;
     }
-    QCoreApplication::exit(status);
+    // Queued: an activation that came before the message loop started must still end the program.
+    QMetaObject::invokeMethod(
+        QCoreApplication::instance(), [status] { QCoreApplication::exit(status); }, Qt::QueuedConnection);
 }

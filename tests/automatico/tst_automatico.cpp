@@ -92,9 +92,9 @@ private:
 QByteArray crlf(const char* texto) { return QByteArray(texto) + "\r\n"; }
 
 const QString kDefinir = QStringLiteral(R"(["DefinirParametrosComunicacao","529.982.247-25","IP","**CHAVESECRETA**",0])");
-QString incluir(const char* nome, const char* pis, const char* cartao, const char* teclado) {
+QString incluir(const QString& nome, const QString& pis, const QString& cartao, const QString& teclado) {
     return QStringLiteral(R"(["IncluirEmpregadosLista","%1","%2","%3","%3","%4","%1","%4",0])")
-        .arg(QString::fromUtf8(nome), QString::fromUtf8(pis), QString::fromUtf8(cartao), QString::fromUtf8(teclado));
+        .arg(nome, pis, cartao, teclado);
 }
 
 // A file the program wrote must parse as JSON, the empty file of operation 3 aside.
@@ -173,6 +173,17 @@ void TstAutomatico::execucao_data() {
         << (antes + QStringList{incluir("Ana Lima", "12011122299", "501", "11"),
                                 incluir("Beto Reis", "12022233388", "502", "22"),
                                 incluir("Caio Dias", "12033344477", "503", "33"), enviar});
+    // Longer than a line edit holds by default: still every record, none cut.
+    QStringList longos, incluidos;
+    for (int i = 0; i < 600; ++i) {
+        const QString nome = QStringLiteral("Empregado de numero %1 com nome longo").arg(i, 3, 10, QChar(u'0'));
+        const QString pis = QString::number(12100000000LL + i);
+        longos << nome + u'@' + pis + u'@' + QString::number(7000 + i) + u'@' + QString::number(1000 + i);
+        incluidos << incluir(nome, pis, QString::number(7000 + i), QString::number(1000 + i));
+    }
+    QTest::newRow("2 seiscentos registros") << "fake" << QStringList{"x", "2", longos.join(u'|'), kCpf}
+                                            << QByteArray("{}") << 0 << true << crlf(R"({"error" : "Sucesso"})")
+                                            << false << (antes + incluidos + QStringList{enviar});
     QTest::newRow("2 registro de três campos: nada enviado")
         << "fake" << QStringList{"x", "2", um + QStringLiteral("|Beto Reis@12022233388@502"), kCpf}
         << QByteArray("{}") << 2 << true
