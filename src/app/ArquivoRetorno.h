@@ -8,8 +8,8 @@ inline constexpr const char* kNome = "retorno_rep.txt";
 // The file's bytes: the result text in UTF-8 without a byte-order mark, then CR LF; nothing for an empty
 // text.
 QByteArray Conteudo(const QString& texto);
-// Writes the file into the folder (the current directory by default) through a temporary file in the same
-// folder renamed into place, so that a reader polling for it never sees half a line. False, with the
-// reason, when it could not be written.
-bool Gravar(const QString& texto, QString* erro = nullptr, const QString& pasta = QString());
+// Writes the file into the current directory through a temporary file in the same directory renamed into
+// place, so that a reader polling for it never sees half a line. False, with the reason, when it could
+// not be written.
+bool Gravar(const QString& texto, QString* erro = nullptr);
 } // namespace ArquivoRetorno

@@ -59,6 +59,9 @@ void ExecucaoAutomatica::Executar(TfrmSDK& f) {
     } catch (const std::exception& e) {
         resultado = TextoJson::Erro(QString::fromUtf8(e.what()));
         status = ExcecaoSdk;
+    } catch (...) {
+        resultado = TextoJson::Erro(QStringLiteral("Falha inesperada"));
+        status = ExcecaoSdk;
     }
 
     // 6. The file, then the end of the program once control is back in the message loop.

@@ -14,7 +14,7 @@ namespace ExecucaoAutomatica {
 enum Status : int {
     Concluida = 0,         // the operation ran and retorno_rep.txt holds its outcome
     SemTela = 1,           // interactive start without a display: nothing was opened
-    EntradaInvalida = 2,   // bad employee records, or an operation number other than 1 to 4
+    EntradaInvalida = 2,   // bad employee records, a CPF the SDK refused, or an operation number not 1 to 4
     ExcecaoSdk = 3,        // the SDK client failed; the file holds its message
     ArquivoNaoGravado = 4, // retorno_rep.txt could not be written
 };

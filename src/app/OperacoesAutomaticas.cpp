@@ -74,7 +74,7 @@ std::optional<QString> ExecucaoAutomatica::LerRegistrosEmpregados(const QString&
 Resultado ExecucaoAutomatica::SolicitarRelogio2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
                                                 bool repIniciaComunicacao) {
     TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
-    if (!sdk) return {TextoJson::Erro(kInformeCpf)};
+    if (!sdk) return {TextoJson::Erro(kInformeCpf), EntradaInvalida};
     // 1. Request.
     const int r = sdk->SolicitarRelogio();
     // 2. The clock is read whatever the request answered.
@@ -95,7 +95,7 @@ Resultado ExecucaoAutomatica::EnviaEmpregados2(TfrmSDK& f, const QString& ip, in
     TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         f.tbpConfiguracoes->lblResultadoEmpregados->setText(kInformeCpf);
-        return {};
+        return {std::nullopt, EntradaInvalida};
     }
     // 1. A new complete list.
     sdk->InicializarListaEmpregados();
@@ -119,7 +119,7 @@ Resultado ExecucaoAutomatica::SolicitaDadosEmpregados2(TfrmSDK& f, const QString
     TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         p.lblResultadoDadosEmpregados->setText(kInformeCpf);
-        return {};
+        return {std::nullopt, EntradaInvalida};
     }
     // 1. Request.
     const int r = sdk->SolicitarListaEmpregados();
@@ -162,7 +162,7 @@ Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, 
     TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         p.lblResultadoExclusoesEmpregados->setText(kInformeCpf);
-        return {};
+        return {std::nullopt, EntradaInvalida};
     }
     // 1. The two demonstration PIS numbers.
     sdk->InicializarListaEmpregados();

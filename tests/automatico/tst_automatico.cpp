@@ -84,8 +84,9 @@ public:
         return linhas;
     }
 
-private:
     QString caminho(const QString& nome) const { return QDir(m_dir.path()).filePath(nome); }
+
+private:
     QTemporaryDir m_dir;
 };
 
@@ -114,6 +115,7 @@ private slots:
     void execucao_data();
     void execucao();
     void empregadosEnviadosVoltamNaExecucaoSeguinte();
+    void arquivoQueNaoPodeSerGravado();
 };
 
 void TstAutomatico::initTestCase() {
@@ -152,7 +154,7 @@ void TstAutomatico::execucao_data() {
     QTest::newRow("1 responde 9: os dados") << "fake" << QStringList{"x", "1", "", kCpf}
                                            << QByteArray(R"({"padrao": {"SolicitarRelogio": 9}})") << 0 << true
                                            << crlf(R"({"RESULT" : "OK", "RETORNO" : ""})") << false << relogio;
-    QTest::newRow("1 CPF vazio") << "sim" << QStringList{"x", "1"} << QByteArray() << 0 << true
+    QTest::newRow("1 CPF vazio") << "sim" << QStringList{"x", "1"} << QByteArray() << 2 << true
                                  << crlf(R"({"error" : "Informe o CPF!"})") << false << nada;
 
     // Operation 2: every record staged, in order, blanks kept, fields after the fourth ignored.
@@ -193,7 +195,7 @@ void TstAutomatico::execucao_data() {
         << "fake" << QStringList{"x", "2", "", kCpf} << QByteArray("{}") << 2 << true
         << crlf(R"({"error" : "Nenhum empregado informado: o terceiro argumento deve trazer os registros nome@pis@cartao@teclado separados por |"})")
         << false << nada;
-    QTest::newRow("2 CPF vazio") << "sim" << QStringList{"x", "2", um} << QByteArray() << 0 << true
+    QTest::newRow("2 CPF vazio") << "sim" << QStringList{"x", "2", um} << QByteArray() << 2 << true
                                  << crlf(R"({"error" : "erro ao conectar"})") << false << nada;
     QTest::newRow("2 retorno fora da tabela")
         << "fake" << QStringList{"x", "2", um, kCpf} << QByteArray(R"({"padrao": {"EnviarListaCompletaEmpregados": 7}})")
@@ -226,6 +228,8 @@ void TstAutomatico::execucao_data() {
     // Operation 4: the two demonstration PIS numbers excluded.
     QTest::newRow("4 simulador") << "sim" << QStringList{"x", "4", "", kCpf} << QByteArray() << 0 << true
                                  << crlf(R"({"error" : "Sucesso"})") << false << nada;
+    QTest::newRow("4 CPF vazio") << "sim" << QStringList{"x", "4"} << QByteArray() << 2 << true
+                                 << crlf(R"({"error" : "erro ao conectar"})") << false << nada;
     QTest::newRow("4 duas exclusões")
         << "fake" << QStringList{"x", "4", "", kCpf}
         << QByteArray(R"({"padrao": {"LerQuantidade": 2, "LerStatus": 0}, "filas": {"LerResultado": [0, 1]}})") << 0
@@ -320,6 +324,17 @@ void TstAutomatico::empregadosEnviadosVoltamNaExecucaoSeguinte() {
     QCOMPARE(lidos.size(), 3);
     QCOMPARE(lidos[0].toObject().value("NOME").toString(), QStringLiteral("José \"Zé\" Araújo"));
     QCOMPARE(lidos[1].toObject().value("NOME").toString(), QStringLiteral("Maria\\Ana"));
+}
+
+void TstAutomatico::arquivoQueNaoPodeSerGravado() {
+    Caso caso;
+    // A folder in the file's place: the rename fails, and the temporary file goes away.
+    QVERIFY(QDir().mkpath(caso.caminho(QStringLiteral("trabalho/retorno_rep.txt"))));
+    const Execucao e = caso.rodar({"x", "9"}, QStringLiteral("fake"), "{}");
+    QVERIFY(e.terminou);
+    QCOMPARE(e.status, 4);
+    QVERIFY2(e.saidaErro.contains("retorno_rep.txt"), e.saidaErro.constData());
+    QCOMPARE(e.entradas, QStringList{QStringLiteral("retorno_rep.txt")});
 }
 
 QTEST_GUILESS_MAIN(TstAutomatico)
