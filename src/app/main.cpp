@@ -1,8 +1,10 @@
 // SDKVeltoRep: the console for one or two REP time clocks.
 #include "app/Entrada.h"
+#include "app/ExecucaoAutomatica.h"
 #include "ops/SdkRep.h"
 #include "sim/SdkServerRegistration.h"
 #include "ui/main/frmSDKVeltoRep.h"
+#include "util/Utils.h"
 
 #include <QApplication>
 #include <cstdio>
@@ -12,6 +14,19 @@ int main(int argc, char* argv[]) {
     QStringList argv0;
     for (int i = 0; i < argc; ++i) argv0 << QString::fromLocal8Bit(argv[i]);
     const QStringList argumentos = Entrada::ArgumentosPosicionais(argv0);
+
+    // A server without a desktop: an unattended run needs no screen, an operator does.
+    const bool semTela = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
+                         !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
+    if (semTela) {
+        if (!Utils::ConverterInteiro(argumentos.value(1))) {
+            std::fprintf(stderr, "SDKVeltoRep: nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY vazios): a console "
+                                 "interativa não pode abrir. Para o modo automático, passe o número da operação "
+                                 "como segundo argumento.\n");
+            return ExecucaoAutomatica::SemTela;
+        }
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    }
 
     // 2. The application object and the device SDK server.
     QApplication app(argc, argv);

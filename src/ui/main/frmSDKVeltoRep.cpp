@@ -1,5 +1,6 @@
 #include "ui/main/frmSDKVeltoRep.h"
 
+#include "app/ExecucaoAutomatica.h"
 #include "ui/common/UiServices.h"
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 #include "ui/main/pages/PaginaArquivosRB1.h"
@@ -163,11 +164,37 @@ void TfrmSDK::ativar(bool eventoReal) {
 }
 
 void TfrmSDK::FormActivate() {
+    // 1.
     Panel8->move(0, 0);
+    // 2. The marker: an ordinary interactive window.
     if (tbpRelogio->Edit4->text() == QStringLiteral("#NAO_EXEC#")) {
         Panel8->hide();
         return;
     }
+    // 3-6. The unattended run.
+    ExecucaoAutomatica::Executar(*this);
+}
+
+// A method that sets no result (a refused CPF) leaves the default text.
+QString TfrmSDK::SolicitarRelogio2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::SolicitarRelogio2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::EnviaEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::SolicitaDadosEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                          bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::SolicitaDadosEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::ExcluirEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::ExcluirEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }
 
 void TfrmSDK::Timer1Timer() { Label128->setText(QString::number(Label128->text().toInt() + 1)); }

@@ -38,6 +38,13 @@ public:
     void Timer1Timer();
     void PageControl1Change();
 
+    // The unattended operations, for REP 1 whatever Rep says; each returns its JSON result text.
+    QString SolicitarRelogio2(int Rep, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao);
+    QString EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao);
+    QString SolicitaDadosEmpregados2(int Rep, const QString& IP, int PortaPC, int TempoEspera,
+                                     bool RepIniciaComunicacao);
+    QString ExcluirEmpregados2(int Rep, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao);
+
     // ContextoOperacao
     QString cpfResponsavel() const override;
     RepSlot slotRep(int numero) const override;

@@ -4,6 +4,8 @@
 #include "ui/widgets/FormBuilder.h"
 #include "ui/widgets/SpinField.h"
 
+#include <limits>
+
 PaginaRelogio::PaginaRelogio(ContextoOperacao& c) : Pagina("tbpRelogio", c) {
     using namespace Form;
     btnRelogio = button(this, "btnRelogio", QStringLiteral("Relógio"), 16, 16, 220);
@@ -34,6 +36,8 @@ PaginaRelogio::PaginaRelogio(ContextoOperacao& c) : Pagina("tbpRelogio", c) {
     Edit5 = edit(this, "Edit5", QString(), 576, 368, 121);
     Edit6 = edit(this, "Edit6", QString(), 711, 368, 121);
     Memo1 = memo(this, "Memo1", QStringLiteral("Memo1"), 232, 229, 185, 89);
+    // The arguments are kept whole: a long list of employee records must not be cut.
+    for (QLineEdit* e : {Edit1, Edit2, Edit3, Edit4, Edit5, Edit6}) e->setMaxLength(std::numeric_limits<int>::max());
 
     aoClicar(btnRelogio, [this] { btnRelogioClick(); });
     aoClicar(btnRelogioComIncremento, [this] { btnRelogioComIncrementoClick(); });

@@ -1,0 +1,16 @@
+#include "app/ArquivoRetorno.h"
+
+#include <QSaveFile>
+
+QByteArray ArquivoRetorno::Conteudo(const QString& texto) {
+    if (texto.isEmpty()) return {};
+    return texto.toUtf8() + QByteArrayLiteral("\r\n");
+}
+
+bool ArquivoRetorno::Gravar(const QString& texto, QString* erro) {
+    QSaveFile arquivo(QString::fromLatin1(kNome));
+    const QByteArray bytes = Conteudo(texto);
+    const bool ok = arquivo.open(QIODevice::WriteOnly) && arquivo.write(bytes) == bytes.size() && arquivo.commit();
+    if (!ok && erro) *erro = arquivo.errorString();
+    return ok;
+}

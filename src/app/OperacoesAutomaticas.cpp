@@ -1,0 +1,182 @@
+// The four unattended operations: the shape of an interactive operation for REP 1, with the CPF from
+// Edit1, "Aguarde.." in the progress panel and the outcome returned as JSON text.
+#include "app/ExecucaoAutomatica.h"
+
+#include "app/TextoJson.h"
+#include "ops/Operacao.h"
+#include "ops/SdkRep.h"
+#include "sdk/SDK_Velto_Rep_TLB.h"
+#include "ui/common/UiServices.h"
+#include "ui/main/frmSDKVeltoRep.h"
+#include "ui/main/pages/PaginaAlteracoesEmpregados.h"
+#include "ui/main/pages/PaginaConfiguracoes.h"
+#include "ui/main/pages/PaginaRelogio.h"
+#include "ui/main/pages/PaginaSolicitarDados.h"
+#include "ui/widgets/StringGrid.h"
+
+#include <QLabel>
+#include <QLineEdit>
+#include <limits>
+
+using namespace ExecucaoAutomatica;
+
+namespace {
+
+const QString kInformeCpf = QStringLiteral("Informe o CPF!");
+
+// The preamble: returns the run's client, or null when the SDK refused the CPF (6).
+TVeltoRepPlusSDK* Preparar(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera, bool repIniciaComunicacao) {
+    // 1. "Aguarde.." on the progress panel before the blocking calls.
+    MostrarAguarde(f, f.Label119);
+    // 2. A new client, owned by the previous one.
+    TVeltoRepPlusSDK* sdk = NovoClienteSDKRep();
+    // 3-4. The CPF comes from the command line (Edit1), unchanged.
+    if (sdk->DefinirParametrosComunicacao(f.tbpRelogio->Edit1->text(), ip, kChaveComunicacao, 0) == 6) return nullptr;
+    // 5. The device opens the connection itself.
+    if (repIniciaComunicacao) sdk->DefinirRepIniciaConexao(portaPC, tempoEspera);
+    return sdk;
+}
+
+// {"error" : "<status text>"} for 0 to 4. A send answered otherwise still leaves a parseable line.
+QString ErroDeStatus(int r) {
+    if (const auto t = TextoStatusRetorno(r)) return TextoJson::Erro(*t);
+    return TextoJson::Erro(QStringLiteral("Retorno desconhecido do SDK: %1").arg(r));
+}
+
+bool StatusDeFalha(int r) { return r >= 1 && r <= 4; }
+
+// A grid's row count for n list positions, row 0 the headers.
+int LinhasPara(int n) { return n < std::numeric_limits<int>::max() ? n + 1 : n; }
+
+} // namespace
+
+std::optional<QString> ExecucaoAutomatica::LerRegistrosEmpregados(const QString& texto,
+                                                                 QList<RegistroEmpregado>& registros) {
+    registros.clear();
+    if (texto.isEmpty())
+        return QStringLiteral("Nenhum empregado informado: o terceiro argumento deve trazer os registros "
+                              "nome@pis@cartao@teclado separados por |");
+    QList<RegistroEmpregado> lidos;
+    const QStringList partes = texto.split(u'|');
+    for (qsizetype i = 0; i < partes.size(); ++i) {
+        const QStringList campos = partes[i].split(u'@');
+        if (campos.size() < 4)
+            return QStringLiteral("O registro %1 do terceiro argumento tem %2 campo(s); cada empregado precisa de "
+                                  "nome@pis@cartao@teclado")
+                .arg(i + 1)
+                .arg(campos.size());
+        lidos.append({partes[i], campos[0], campos[1], campos[2], campos[3]});
+    }
+    registros = lidos;
+    return std::nullopt;
+}
+
+Resultado ExecucaoAutomatica::SolicitarRelogio2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
+                                                bool repIniciaComunicacao) {
+    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    if (!sdk) return {TextoJson::Erro(kInformeCpf), EntradaInvalida};
+    // 1. Request.
+    const int r = sdk->SolicitarRelogio();
+    // 2. The clock is read whatever the request answered.
+    const QString dados = QStringLiteral("{\"RESULT\" : \"OK\", \"RETORNO\" : \"") +
+                          TextoJson::Escapar(Texto(sdk->LerRelogio())) + QStringLiteral("\"}");
+    // 3. A failure status wins over the data.
+    return {StatusDeFalha(r) ? ErroDeStatus(r) : dados};
+}
+
+Resultado ExecucaoAutomatica::EnviaEmpregados2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
+                                               bool repIniciaComunicacao) {
+    // Bad records are refused before anything reaches the SDK: a partial list would replace the device's.
+    const QString texto = f.tbpRelogio->Edit4->text();
+    QList<RegistroEmpregado> registros;
+    if (const auto erro = LerRegistrosEmpregados(texto, registros))
+        return {TextoJson::Erro(*erro), EntradaInvalida};
+
+    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    if (!sdk) {
+        f.tbpConfiguracoes->lblResultadoEmpregados->setText(kInformeCpf);
+        return {std::nullopt, EntradaInvalida};
+    }
+    // 1. A new complete list.
+    sdk->InicializarListaEmpregados();
+    // 2. The whole text on the panel.
+    f.Label119->setText(texto);
+    // 3. Every record, in order, each shown with its name while the message loop runs.
+    for (const RegistroEmpregado& e : registros) {
+        f.Label119->setText(e.registro);
+        UiServices::pump().processEvents();
+        f.Label119->setText(e.nome);
+        UiServices::pump().processEvents();
+        sdk->IncluirEmpregadosLista(e.nome, e.pis, e.cartao, e.cartao, e.teclado, e.nome, e.teclado, VARIANT_FALSE);
+    }
+    // 4-5. The list replaces the device's.
+    return {ErroDeStatus(sdk->EnviarListaCompletaEmpregados())};
+}
+
+Resultado ExecucaoAutomatica::SolicitaDadosEmpregados2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
+                                                       bool repIniciaComunicacao) {
+    PaginaSolicitarDados& p = *f.tbpSolicitarDados;
+    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    if (!sdk) {
+        p.lblResultadoDadosEmpregados->setText(kInformeCpf);
+        return {std::nullopt, EntradaInvalida};
+    }
+    // 1. Request.
+    const int r = sdk->SolicitarListaEmpregados();
+    // 2. The count, read whatever the request answered.
+    const int n = sdk->LerQtdeEmpregados();
+    p.lblQuantidadeRep1->setText(QStringLiteral("Quantidade: ") + QString::number(n));
+    p.dsgEmpregados1->SetRowCount(LinhasPara(n));
+    // 3. One object per position that answers 0.
+    QString lista;
+    for (int i = 0; i < n; ++i) {
+        if (sdk->LerPosicaoEmpregado(i) != 0) continue;
+        const QString nome = Texto(sdk->LerNome());
+        const QString pis = Texto(sdk->LerPis());
+        const QString cracha = Texto(sdk->LerCartaoBarras());
+        if (!lista.isEmpty()) lista += QStringLiteral(", ");
+        lista += QStringLiteral("{\"NOME\":\"") + TextoJson::Escapar(nome) + QStringLiteral("\", \"PIS\":\"") +
+                 TextoJson::Escapar(pis) + QStringLiteral("\", \"CRACHA\":\"") + TextoJson::Escapar(cracha) +
+                 QStringLiteral("\"}");
+    }
+    // 4. No employees: an empty text.
+    if (n > 0) lista = u'[' + lista + u']';
+    // 5.
+    return {StatusDeFalha(r) ? ErroDeStatus(r) : lista};
+}
+
+QString ExecucaoAutomatica::TextoStatusExclusao(int status) {
+    switch (status) {
+    case 0: return QStringLiteral("Excluído com sucesso");
+    case 1: return QStringLiteral("Usuário não existe");
+    case 3: return QStringLiteral("Não realizou a operação");
+    case 4: return QStringLiteral("Erro na exclusão");
+    case 200: return QStringLiteral("CPF Não cadastrado");
+    default: return {};
+    }
+}
+
+Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
+                                                 bool repIniciaComunicacao) {
+    PaginaAlteracoesEmpregados& p = *f.tbpAlteracoesEmpregados;
+    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    if (!sdk) {
+        p.lblResultadoExclusoesEmpregados->setText(kInformeCpf);
+        return {std::nullopt, EntradaInvalida};
+    }
+    // 1. The two demonstration PIS numbers.
+    sdk->InicializarListaEmpregados();
+    sdk->IncluirPisEmpregadoListaExclusao(u"98765432111");
+    sdk->IncluirPisEmpregadoListaExclusao(u"12345678902");
+    const int r = sdk->EnviarListaExclusaoEmpregados();
+    // 2. One row per result; a status without text leaves its cell empty.
+    const int n = sdk->LerQuantidade();
+    if (n >= 0) p.dsgExclusoesRep1->SetRowCount(LinhasPara(n));
+    for (int i = 0; i < n; ++i) {
+        if (sdk->LerResultado(i) != 0) continue;
+        p.dsgExclusoesRep1->SetCells(1, i + 1, Texto(sdk->LerPis()));
+        p.dsgExclusoesRep1->SetCells(2, i + 1, TextoStatusExclusao(sdk->LerStatus()));
+    }
+    // 3.
+    return {ErroDeStatus(r)};
+}
