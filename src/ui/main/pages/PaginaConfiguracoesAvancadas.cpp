@@ -1,5 +1,6 @@
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
 
+#include "ops/ConfiguracoesAvancadas.h"
 #include "ui/widgets/FormBuilder.h"
 #include "ui/widgets/SpinField.h"
 
@@ -15,6 +16,19 @@ PaginaConfiguracoesAvancadas::PaginaConfiguracoesAvancadas(ContextoOperacao& c)
     connect(rep2.chkRepIniciaComunicacao, &QCheckBox::toggled, this, [this] { chkRepIniciaComunicacao2Click(); });
     connect(rep1.chkHabilitarHost, &QCheckBox::toggled, this, [this] { chkHabilitarHostClick(); });
     connect(rep2.chkHabilitarHost, &QCheckBox::toggled, this, [this] { chkHabilitarHost2Click(); });
+
+    btnEnviarConfiguracoesAvancadas = Form::button(this, "btnEnviarConfiguracoesAvancadas",
+                                                   QStringLiteral("Enviar Configuracoes Avançadas"), 8, 370, 220);
+    lblResultadoConfigAvancadas = Form::label(this, "lblResultadoConfigAvancadas", QString(), 240, 374, 400);
+    aoClicar(btnEnviarConfiguracoesAvancadas, [this] { btnEnviarConfiguracoesAvancadasClick(); });
+}
+
+void PaginaConfiguracoesAvancadas::btnEnviarConfiguracoesAvancadasClick() {
+    // Only the device addresses come from the slots: everything else is the groups' own.
+    const auto enviar = [this](const RepSlot& s) {
+        EnviarConfiguracoesAvancadasRep(ctx, *this, s.numero, s.ip, lblResultadoConfigAvancadas);
+    };
+    ExecutarNosReps(ctx, enviar);
 }
 
 GrupoRepAvancado PaginaConfiguracoesAvancadas::criarGrupo(const char* nomeGrupo, const QString& titulo, int x,

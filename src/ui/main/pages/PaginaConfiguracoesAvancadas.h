@@ -1,5 +1,6 @@
 // Page 6 "Configurações Avançadas": per REP, the "REP Inicia comunicação" flag with the settings of the
 // computer the device calls and of the device's network; the REP slots read the flag, port and wait time.
+// Below the groups, the button that sends each REP its group's settings.
 #pragma once
 
 #include "ui/main/Pagina.h"
@@ -29,11 +30,14 @@ public:
     void chkRepIniciaComunicacao2Click() { aplicarRepIniciaComunicacao(rep2); }
     void chkHabilitarHostClick() { aplicarHabilitarHost(rep1); }
     void chkHabilitarHost2Click() { aplicarHabilitarHost(rep2); }
+    void btnEnviarConfiguracoesAvancadasClick();
 
     // Slot 1 selects REP 1's group, any other number REP 2's.
     const GrupoRepAvancado& grupo(int numeroSlot) const { return numeroSlot == 1 ? rep1 : rep2; }
 
     GrupoRepAvancado rep1{}, rep2{};
+    QPushButton* btnEnviarConfiguracoesAvancadas;
+    QLabel* lblResultadoConfigAvancadas;
 
 private:
     GrupoRepAvancado criarGrupo(const char* nomeGrupo, const QString& titulo, int x, const char* sufixo, int porta);
