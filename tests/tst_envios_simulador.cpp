@@ -61,6 +61,8 @@ void TstEnviosSimulador::paginaConfiguracoesNosDoisReps() {
                           "lblResultadoEmpregados"})
         QCOMPARE(t.texto(l), QStringLiteral("Sucesso"));
 
+    // What each device kept is still there in the next run of the program.
+    SimuladorTeste::reiniciarProcesso();
     for (const QString ip : {"10.0.0.1", "10.0.0.2"}) {
         auto c = conectar(ip);
         QCOMPARE(c->SolicitarConfiguracoesRep(), 0);
