@@ -2,7 +2,6 @@
 
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
 #include "ui/widgets/SpinField.h"
 
 #include <QCheckBox>
@@ -13,8 +12,8 @@ namespace {
 WordBool Marcado(const QCheckBox* c) { return c->isChecked() ? VARIANT_TRUE : VARIANT_FALSE; }
 } // namespace
 
-void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const PaginaConfiguracoesAvancadas& pagina, int numeroSlot,
-                                     const QString& ip, QLabel* lbl) {
+void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const QString& ip, const GrupoRepAvancado& g,
+                                     QLabel* lbl) {
     // 1. "Aguarde.." on screen.
     MostrarAguarde(ctx, lbl);
     // 2. A new client, owned by the previous one.
@@ -24,7 +23,6 @@ void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const PaginaConfigur
         lbl->setText(QStringLiteral("Informe o CPF!"));
         return;
     }
-    const GrupoRepAvancado& g = pagina.grupo(numeroSlot);
     // 4-5. Only this slot's group is read: its eleven controls, as they stand, in the call's parameter order.
     sdk->DefinirConfiguracoesAvancadasComDNS(Marcado(g.chkRepIniciaComunicacao), g.txtIPComputador->text(),
                                              g.spnPortaComputador->value(), g.txtMascaraRede->text(),

@@ -3,10 +3,22 @@
 
 #include "ops/Operacao.h"
 
-class PaginaConfiguracoesAvancadas;
+class QCheckBox;
+class QGroupBox;
+class QLineEdit;
+class SpinField;
 
-// Sends the eleven settings of the slot's own group on the page (slot 1 REP 1's, any other number REP 2's)
-// to the device at ip. The REP-initiated settings travel inside the configuration, so the preamble's
-// DefinirRepIniciaConexao is left out whatever the flag says.
-void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const PaginaConfiguracoesAvancadas& pagina, int numeroSlot,
-                                     const QString& ip, QLabel* lblResultadoConfigAvancadas);
+// The controls of one REP's group box: the REP-initiated connection and the device's network settings.
+struct GrupoRepAvancado {
+    QGroupBox *grupo, *grpDadosComputador, *grpDadosRede;
+    QCheckBox *chkRepIniciaComunicacao, *chkHabilitarHost;
+    QLineEdit *txtIPComputador, *txtNomeComputador, *txtMascaraRede, *txtGateway, *txtDNS, *txtNomeRep;
+    SpinField *spnPortaComputador, *spnTempoEspera, *spnIntervaloConexao;
+    int portaPadrao;
+};
+
+// Sends the eleven settings of the device's own group (the caller picks it by slot number: 1 REP 1's,
+// any other REP 2's) to the device at ip. The REP-initiated settings travel inside the configuration,
+// so the preamble's DefinirRepIniciaConexao is left out whatever the flag says.
+void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const QString& ip, const GrupoRepAvancado& grupoDoSlot,
+                                     QLabel* lblResultadoConfigAvancadas);

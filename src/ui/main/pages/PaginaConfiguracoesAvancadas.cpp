@@ -1,6 +1,5 @@
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
 
-#include "ops/ConfiguracoesAvancadas.h"
 #include "ui/widgets/FormBuilder.h"
 #include "ui/widgets/SpinField.h"
 
@@ -24,9 +23,9 @@ PaginaConfiguracoesAvancadas::PaginaConfiguracoesAvancadas(ContextoOperacao& c)
 }
 
 void PaginaConfiguracoesAvancadas::btnEnviarConfiguracoesAvancadasClick() {
-    // Only the device addresses come from the slots: everything else is the groups' own.
+    // Only the slot number and the device address come from the slots: everything else is the slot's group.
     const auto enviar = [this](const RepSlot& s) {
-        EnviarConfiguracoesAvancadasRep(ctx, *this, s.numero, s.ip, lblResultadoConfigAvancadas);
+        EnviarConfiguracoesAvancadasRep(ctx, s.ip, grupo(s.numero), lblResultadoConfigAvancadas);
     };
     ExecutarNosReps(ctx, enviar);
 }

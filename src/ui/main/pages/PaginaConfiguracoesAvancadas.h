@@ -3,23 +3,11 @@
 // Below the groups, the button that sends each REP its group's settings.
 #pragma once
 
+#include "ops/ConfiguracoesAvancadas.h"
 #include "ui/main/Pagina.h"
 
-class QCheckBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class SpinField;
-
-// The controls of one REP's group box.
-struct GrupoRepAvancado {
-    QGroupBox *grupo, *grpDadosComputador, *grpDadosRede;
-    QCheckBox *chkRepIniciaComunicacao, *chkHabilitarHost;
-    QLineEdit *txtIPComputador, *txtNomeComputador, *txtMascaraRede, *txtGateway, *txtDNS, *txtNomeRep;
-    SpinField *spnPortaComputador, *spnTempoEspera, *spnIntervaloConexao;
-    int portaPadrao;
-};
 
 class PaginaConfiguracoesAvancadas : public Pagina {
     Q_OBJECT
