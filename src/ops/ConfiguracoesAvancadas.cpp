@@ -12,8 +12,8 @@ namespace {
 WordBool Marcado(const QCheckBox* c) { return c->isChecked() ? VARIANT_TRUE : VARIANT_FALSE; }
 } // namespace
 
-void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const QString& ip, const GrupoRepAvancado& g,
-                                     QLabel* lbl) {
+void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, int numeroSlot, const QString& ip,
+                                     const GrupoRepAvancado& rep1, const GrupoRepAvancado& rep2, QLabel* lbl) {
     // 1. "Aguarde.." on screen.
     MostrarAguarde(ctx, lbl);
     // 2. A new client, owned by the previous one.
@@ -23,6 +23,7 @@ void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const QString& ip, c
         lbl->setText(QStringLiteral("Informe o CPF!"));
         return;
     }
+    const GrupoRepAvancado& g = numeroSlot == 1 ? rep1 : rep2;
     // 4-5. Only this slot's group is read: its eleven controls, as they stand, in the call's parameter order.
     sdk->DefinirConfiguracoesAvancadasComDNS(Marcado(g.chkRepIniciaComunicacao), g.txtIPComputador->text(),
                                              g.spnPortaComputador->value(), g.txtMascaraRede->text(),

@@ -17,8 +17,9 @@ struct GrupoRepAvancado {
     int portaPadrao;
 };
 
-// Sends the eleven settings of the device's own group (the caller picks it by slot number: 1 REP 1's,
-// any other REP 2's) to the device at ip. The REP-initiated settings travel inside the configuration,
-// so the preamble's DefinirRepIniciaConexao is left out whatever the flag says.
-void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, const QString& ip, const GrupoRepAvancado& grupoDoSlot,
+// Sends the eleven settings of the slot's own group (slot 1 REP 1's, any other number REP 2's) to the
+// device at ip. The REP-initiated settings travel inside the configuration, so the preamble's
+// DefinirRepIniciaConexao is left out whatever the flag says.
+void EnviarConfiguracoesAvancadasRep(ContextoOperacao& ctx, int numeroSlot, const QString& ip,
+                                     const GrupoRepAvancado& rep1, const GrupoRepAvancado& rep2,
                                      QLabel* lblResultadoConfigAvancadas);

@@ -23,9 +23,9 @@ PaginaConfiguracoesAvancadas::PaginaConfiguracoesAvancadas(ContextoOperacao& c)
 }
 
 void PaginaConfiguracoesAvancadas::btnEnviarConfiguracoesAvancadasClick() {
-    // Only the slot number and the device address come from the slots: everything else is the slot's group.
+    // Only the slot number and the device address come from the slots: the rest is the slot's group.
     const auto enviar = [this](const RepSlot& s) {
-        EnviarConfiguracoesAvancadasRep(ctx, s.ip, grupo(s.numero), lblResultadoConfigAvancadas);
+        EnviarConfiguracoesAvancadasRep(ctx, s.numero, s.ip, rep1, rep2, lblResultadoConfigAvancadas);
     };
     ExecutarNosReps(ctx, enviar);
 }
