@@ -34,7 +34,8 @@ private slots:
 
 void TstConfigAvancadas::controlesIniciais() {
     JanelaTeste t;
-    QCOMPARE(t.w<QPushButton>("btnEnviarConfiguracoesAvancadas")->text(), QStringLiteral("Enviar Configuracoes Avançadas"));
+    QCOMPARE(t.w<QPushButton>("btnEnviarConfiguracoesAvancadas")->text(),
+             QStringLiteral("Enviar Configuracoes Avançadas"));
     QCOMPARE(t.texto("lblResultadoConfigAvancadas"), QString());
 }
 
@@ -62,8 +63,8 @@ void TstConfigAvancadas::cadaRepLeSeuGrupoSemRepIniciaConexao() {
     const auto config = t.sdk().de("DefinirConfiguracoesAvancadasComDNS");
     // repClient, ipServidor, portaServidor, mask, gateway, intervaloConexao, tempoespera, HostHabilitado,
     // hostDNS, DNS, nomeRep
-    QCOMPARE(config[0].args, (QVariantList{-1, "192.168.0.10", 7000, "255.255.255.0", "192.168.0.1", 0, 30, -1, "",
-                                           "8.8.8.8", "Portaria"}));
+    QCOMPARE(config[0].args, (QVariantList{-1, "192.168.0.10", 7000, "255.255.255.0", "192.168.0.1", 0, 30,
+                                           -1, "", "8.8.8.8", "Portaria"}));
     QCOMPARE(config[1].args, (QVariantList{-1, "172.16.0.9", 7100, "255.255.0.0", "172.16.0.1", 15, 45, 0,
                                            "servidor-rh", "1.1.1.1", "Fabrica"}));
     QCOMPARE(t.texto("lblResultadoConfigAvancadas"), QStringLiteral("Aguardando"));
@@ -73,7 +74,8 @@ void TstConfigAvancadas::flagLimpaEnviaValoresDeProjeto() {
     JanelaTeste t;
     t.definirTexto("txbIp2", "10.0.0.2");
     t.digitarCpf(kCpfValido);
-    preencherGrupo(t, "2", {"172.16.0.9", "255.255.0.0", "172.16.0.1", "x", "1.1.1.1", "Fabrica"}, {"1", "2", "3"});
+    preencherGrupo(t, "2", {"172.16.0.9", "255.255.0.0", "172.16.0.1", "x", "1.1.1.1", "Fabrica"},
+                   {"1", "2", "3"});
     t.w<QCheckBox>("chkRepIniciaComunicacao2")->setChecked(false); // back to the design values
     t.clicar("btnEnviarConfiguracoesAvancadas");
     const auto config = t.sdk().de("DefinirConfiguracoesAvancadasComDNS");

@@ -13,7 +13,9 @@ namespace {
 const QString kCpfMascarado = QStringLiteral("529.982.247-25");
 const QString kFormatos = QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16");
 
-QVariantList parametros(const QString& ip) { return {kCpfMascarado, ip, "**CHAVESECRETA**", 0}; }
+QVariantList parametros(const QString& ip) {
+    return {kCpfMascarado, ip, "**CHAVESECRETA**", 0};
+}
 
 struct Passo {
     QString metodo;
@@ -50,13 +52,17 @@ void TstConfiguracoes::textoDoAviso() {
     const QString esperado = QStringLiteral(
         "*** ATENÇÃO *** \r\n"
         "\r\n"
-        "O Velto Rep Plus em função de determinação da Portaria 595 do INMETRO, item 5.2.15, não deve possuir "
+        "O Velto Rep Plus em função de determinação da Portaria 595 do INMETRO, item 5.2.15, não deve "
+        "possuir "
         "nenhuma funcionalidade \r\n"
-        "que possibilite a desativação dos dispositivos de identificação do trabalhador após serem configurados "
+        "que possibilite a desativação dos dispositivos de identificação do trabalhador após serem "
+        "configurados "
         "pela primeira vez. \r\n"
         "\r\n"
-        "Isso significa que o envio da configuração de formato de cartão realizado através do software (Integrador) "
-        "ao ser executado pela primeira vez deve ser realizado com atenção e a certeza que o tipo do código de "
+        "Isso significa que o envio da configuração de formato de cartão realizado através do software "
+        "(Integrador) "
+        "ao ser executado pela primeira vez deve ser realizado com atenção e a certeza que o tipo do código "
+        "de "
         "barras e do cartão de proximidade a serem utilizados estão corretos \r\n"
         "e compatíveis com a sua utilização, pois não poderão ser trocados após o primeiro envio. \r\n"
         "\r\n"
@@ -70,13 +76,17 @@ void TstConfiguracoes::avisoPerguntadoPorRep_data() {
     QTest::addColumn<QString>("rotulo");
     QTest::addColumn<QString>("envio");
     QTest::addColumn<int>("recusa");
-    QTest::newRow("general, No") << "btnConfiguracoes" << "lblResultadoConfiguracoes" << "EnviarConfiguracoesGerais"
-                                 << int(MessageButton::No);
-    QTest::newRow("general, Cancel") << "btnConfiguracoes" << "lblResultadoConfiguracoes"
+    QTest::newRow("general, No") << "btnConfiguracoes"
+                                 << "lblResultadoConfiguracoes"
+                                 << "EnviarConfiguracoesGerais" << int(MessageButton::No);
+    QTest::newRow("general, Cancel") << "btnConfiguracoes"
+                                     << "lblResultadoConfiguracoes"
                                      << "EnviarConfiguracoesGerais" << int(MessageButton::Cancel);
-    QTest::newRow("formats, No") << "btnEnviarFormatoCartao" << "lblResultadoFormatosCartoes" << "EnviarFormatoCartao"
-                                 << int(MessageButton::No);
-    QTest::newRow("formats, Cancel") << "btnEnviarFormatoCartao" << "lblResultadoFormatosCartoes"
+    QTest::newRow("formats, No") << "btnEnviarFormatoCartao"
+                                 << "lblResultadoFormatosCartoes"
+                                 << "EnviarFormatoCartao" << int(MessageButton::No);
+    QTest::newRow("formats, Cancel") << "btnEnviarFormatoCartao"
+                                     << "lblResultadoFormatosCartoes"
                                      << "EnviarFormatoCartao" << int(MessageButton::Cancel);
 }
 
@@ -126,20 +136,25 @@ void TstConfiguracoes::ordemDeCadaOperacao_data() {
     QTest::addColumn<QList<Passo>>("passos");
     const QVariantList senhas{"482913", "482913", "482913"};
     const QVariantList formatos{kFormatos, 0, kFormatos};
-    QTest::newRow("general") << "btnConfiguracoes" << "lblResultadoConfiguracoes"
+    QTest::newRow("general") << "btnConfiguracoes"
+                             << "lblResultadoConfiguracoes"
                              << QList<Passo>{{"DefinirSenhas", senhas},
                                              {"DefinirFormatoCartao", formatos},
                                              {"EnviarConfiguracoesGerais", {}}};
-    QTest::newRow("formats") << "btnEnviarFormatoCartao" << "lblResultadoFormatosCartoes"
+    QTest::newRow("formats") << "btnEnviarFormatoCartao"
+                             << "lblResultadoFormatosCartoes"
                              << QList<Passo>{{"DefinirFormatoCartao", formatos}, {"EnviarFormatoCartao", {}}};
-    QTest::newRow("passwords") << "btnEnviarSenhas" << "lblResultadoSenhas"
+    QTest::newRow("passwords") << "btnEnviarSenhas"
+                               << "lblResultadoSenhas"
                                << QList<Passo>{{"DefinirSenhas", senhas}, {"EnviarSenhas", {}}};
-    QTest::newRow("employer") << "btnEmpregador" << "lblResultadoEmpregador"
+    QTest::newRow("employer") << "btnEmpregador"
+                              << "lblResultadoEmpregador"
                               << QList<Passo>{{"DefinirLocal", {QStringLiteral("RECEPÇÃO SDK")}},
                                               {"DefinirEmpregador",
                                                {"KORVANT SDK", "11222333000181", "12345678901", 1}},
                                               {"EnviarEmpregador", {}}};
-    QTest::newRow("TLM") << "btnEnviarArquivoTLM" << "lblResultadoArquivoTLM"
+    QTest::newRow("TLM") << "btnEnviarArquivoTLM"
+                         << "lblResultadoArquivoTLM"
                          << QList<Passo>{{"DefinirArquivoTLM", {"/dados/REP.CFG"}}, {"EnviarArquivoTLM", {}}};
 }
 
@@ -189,18 +204,19 @@ void TstConfiguracoes::vinteEmpregadosNaOrdem() {
     t.sdk().resultados("EnviarListaCompletaEmpregados", {1});
     t.clicar("btnEmpregados");
     QStringList esperado{"DefinirParametrosComunicacao", "InicializarListaEmpregados"};
-    for (int i = 0; i < 20; ++i) esperado << "IncluirEmpregadosLista";
+    for (int i = 0; i < 20; ++i)
+        esperado << "IncluirEmpregadosLista";
     esperado << "EnviarListaCompletaEmpregados";
     QCOMPARE(t.sdk().nomes(), esperado);
     const auto empregados = t.sdk().de("IncluirEmpregadosLista");
-    QCOMPARE(empregados.first().args, (QVariantList{"Empregado SDK 01", "12345678901", "01", "01", "01",
-                                                    "Empregado 01", "4719", 0}));
-    QCOMPARE(empregados.last().args, (QVariantList{"Empregado SDK 20", "12345678920", "20", "20", "20",
-                                                   "Empregado 20", "4719", 0}));
+    QCOMPARE(empregados.first().args,
+             (QVariantList{"Empregado SDK 01", "12345678901", "01", "01", "01", "Empregado 01", "4719", 0}));
+    QCOMPARE(empregados.last().args,
+             (QVariantList{"Empregado SDK 20", "12345678920", "20", "20", "20", "Empregado 20", "4719", 0}));
     for (int i = 0; i < 20; ++i) {
         const QString k = QString::number(i + 1).rightJustified(2, u'0');
-        QCOMPARE(empregados[i].args, (QVariantList{"Empregado SDK " + k, "123456789" + k, k, k, k, "Empregado " + k,
-                                                   "4719", 0}));
+        QCOMPARE(empregados[i].args,
+                 (QVariantList{"Empregado SDK " + k, "123456789" + k, k, k, k, "Empregado " + k, "4719", 0}));
     }
     QCOMPARE(t.texto("lblResultadoEmpregados"), QStringLiteral("Erro"));
 }
@@ -215,7 +231,8 @@ void TstConfiguracoes::arquivoTLMCanceladoNoRep1UsadoNoRep2() {
     t.clicar("btnEnviarArquivoTLM");
     QCOMPARE(t.dialogs.filtros, (QStringList{"Arquivos .CFG|*.CFG", "Arquivos .CFG|*.CFG"}));
     QCOMPARE(t.sdk().nomes(1), QStringList{"DefinirParametrosComunicacao"}); // REP 1 cancelled
-    QCOMPARE(t.sdk().nomes(2), (QStringList{"DefinirParametrosComunicacao", "DefinirArquivoTLM", "EnviarArquivoTLM"}));
+    QCOMPARE(t.sdk().nomes(2),
+             (QStringList{"DefinirParametrosComunicacao", "DefinirArquivoTLM", "EnviarArquivoTLM"}));
     QCOMPARE(t.sdk().de("DefinirArquivoTLM")[0].args, QVariantList{"/dados/REP2.CFG"});
     QCOMPARE(t.texto("lblResultadoArquivoTLM"), QStringLiteral("Sucesso"));
 

@@ -14,7 +14,9 @@
 #include <QTest>
 
 namespace {
-QString q(const WideString& w) { return QString::fromStdString(w.toUtf8()); }
+QString q(const WideString& w) {
+    return QString::fromStdString(w.toUtf8());
+}
 
 std::unique_ptr<TVeltoRepPlusSDK> conectar(const QString& ip) {
     auto c = std::make_unique<TVeltoRepPlusSDK>(nullptr);

@@ -28,14 +28,22 @@ void TstPapel::estadosNasDuasRedacoes_data() {
     QTest::addColumn<int>("status");
     QTest::addColumn<QString>("rep1");
     QTest::addColumn<QString>("rep2");
-    const QStringList rep1{"Impressora sem papel nível 0", "Impressora não instalada", "impressora aberta",
-                           "Papel enroscado", "Impressora com papel nível 1", "Impressora com papel nível 2",
-                           "Impressora com papel nível 3", "Impressora com papel nível 4"};
-    const QStringList rep2{"sem papel", "não instalada", "impressora aberta", "enroscado", "quase sem papel",
-                           "muito pouco papel", "pouco papel", "com papel"};
-    for (int s = 0; s < 8; ++s) QTest::addRow("%d", s) << s << rep1[s] << rep2[s];
-    QTest::newRow("9") << 9 << "aguarde..." << "aguarde...";
-    QTest::newRow("-1") << -1 << "aguarde..." << "aguarde...";
+    const QStringList rep1{"Impressora sem papel nível 0",
+                           "Impressora não instalada",
+                           "impressora aberta",
+                           "Papel enroscado",
+                           "Impressora com papel nível 1",
+                           "Impressora com papel nível 2",
+                           "Impressora com papel nível 3",
+                           "Impressora com papel nível 4"};
+    const QStringList rep2{"sem papel",       "não instalada",     "impressora aberta", "enroscado",
+                           "quase sem papel", "muito pouco papel", "pouco papel",       "com papel"};
+    for (int s = 0; s < 8; ++s)
+        QTest::addRow("%d", s) << s << rep1[s] << rep2[s];
+    QTest::newRow("9") << 9 << "aguarde..."
+                       << "aguarde...";
+    QTest::newRow("-1") << -1 << "aguarde..."
+                        << "aguarde...";
 }
 
 void TstPapel::estadosNasDuasRedacoes() {

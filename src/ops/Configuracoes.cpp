@@ -12,7 +12,9 @@ namespace {
 const QString kSenha = QStringLiteral("482913");
 const QString kFormatosCartao = QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16");
 
-QString numeroEmpregado(int k) { return QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0')); }
+QString numeroEmpregado(int k) {
+    return QStringLiteral("%1").arg(k, 2, 10, QLatin1Char('0'));
+}
 
 // The warning's answer decides whether this device's run goes on at all.
 bool ConfirmarFormatoCartao() {
@@ -21,23 +23,31 @@ bool ConfirmarFormatoCartao() {
            MessageButton::Yes;
 }
 
-void DefinirFormatosDemonstracao(TVeltoRepPlusSDK& sdk) { sdk.DefinirFormatoCartao(kFormatosCartao, 0, kFormatosCartao); }
-void DefinirSenhasDemonstracao(TVeltoRepPlusSDK& sdk) { sdk.DefinirSenhas(kSenha, kSenha, kSenha); }
+void DefinirFormatosDemonstracao(TVeltoRepPlusSDK& sdk) {
+    sdk.DefinirFormatoCartao(kFormatosCartao, 0, kFormatosCartao);
+}
+void DefinirSenhasDemonstracao(TVeltoRepPlusSDK& sdk) {
+    sdk.DefinirSenhas(kSenha, kSenha, kSenha);
+}
 } // namespace
 
 QString TextoAvisoFormatoCartao() {
     const QStringList linhas{
         QStringLiteral("*** ATENÇÃO *** "),
         QString(),
-        QStringLiteral("O Velto Rep Plus em função de determinação da Portaria 595 do INMETRO, item 5.2.15, não deve "
-                       "possuir nenhuma funcionalidade "),
-        QStringLiteral("que possibilite a desativação dos dispositivos de identificação do trabalhador após serem "
-                       "configurados pela primeira vez. "),
+        QStringLiteral(
+            "O Velto Rep Plus em função de determinação da Portaria 595 do INMETRO, item 5.2.15, não deve "
+            "possuir nenhuma funcionalidade "),
+        QStringLiteral(
+            "que possibilite a desativação dos dispositivos de identificação do trabalhador após serem "
+            "configurados pela primeira vez. "),
         QString(),
-        QStringLiteral("Isso significa que o envio da configuração de formato de cartão realizado através do software "
-                       "(Integrador) ao ser executado pela primeira vez deve ser realizado com atenção e a certeza que "
-                       "o tipo do código de barras e do cartão de proximidade a serem utilizados estão corretos "),
-        QStringLiteral("e compatíveis com a sua utilização, pois não poderão ser trocados após o primeiro envio. "),
+        QStringLiteral(
+            "Isso significa que o envio da configuração de formato de cartão realizado através do software "
+            "(Integrador) ao ser executado pela primeira vez deve ser realizado com atenção e a certeza que "
+            "o tipo do código de barras e do cartão de proximidade a serem utilizados estão corretos "),
+        QStringLiteral(
+            "e compatíveis com a sua utilização, pois não poderão ser trocados após o primeiro envio. "),
         QString(),
         QStringLiteral(" Tem certeja que deseja continuar o envio?"),
     };
@@ -75,7 +85,8 @@ void EnviarEmpregadorRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lbl
     if (!sdk) return;
     // 2-3. The place, then the employer.
     sdk->DefinirLocal(QStringLiteral("RECEPÇÃO SDK"));
-    sdk->DefinirEmpregador(QStringLiteral("KORVANT SDK"), QStringLiteral("11222333000181"), QStringLiteral("12345678901"), 1);
+    sdk->DefinirEmpregador(QStringLiteral("KORVANT SDK"), QStringLiteral("11222333000181"),
+                           QStringLiteral("12345678901"), 1);
     // 4. Send and show.
     MostrarStatusRetorno(lbl, sdk->EnviarEmpregador());
 }
@@ -88,8 +99,9 @@ void EnviarEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lbl
     sdk->InicializarListaEmpregados();
     for (int i = 1; i <= 20; ++i) {
         const QString k = numeroEmpregado(i);
-        sdk->IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k, k, k,
-                                    QStringLiteral("Empregado ") + k, QStringLiteral("4719"), VARIANT_FALSE);
+        sdk->IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k,
+                                    k, k, QStringLiteral("Empregado ") + k, QStringLiteral("4719"),
+                                    VARIANT_FALSE);
     }
     // 4. The whole list at once; show.
     MostrarStatusRetorno(lbl, sdk->EnviarListaCompletaEmpregados());

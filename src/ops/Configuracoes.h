@@ -9,7 +9,8 @@ class OpenDialog;
 QString TextoAvisoFormatoCartao();
 
 // The two card-format operations ask the warning first; any answer but Yes ends the run untouched.
-void EnviarConfiguracoesGeraisRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoConfiguracoes);
+void EnviarConfiguracoesGeraisRep(ContextoOperacao& ctx, const RepSlot& slot,
+                                  QLabel* lblResultadoConfiguracoes);
 void EnviarFormatoCartaoRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoFormatosCartoes);
 void EnviarEmpregadorRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoEmpregador);
 void EnviarEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoEmpregados);

@@ -9,9 +9,14 @@
 std::optional<QString> TextoStatusPapel(int numeroSlot, int status) {
     // The two devices word the same states differently.
     static const std::array<const char16_t*, 8> rep1{
-        u"Impressora sem papel nível 0", u"Impressora não instalada",     u"impressora aberta",
-        u"Papel enroscado",              u"Impressora com papel nível 1", u"Impressora com papel nível 2",
-        u"Impressora com papel nível 3", u"Impressora com papel nível 4",
+        u"Impressora sem papel nível 0",
+        u"Impressora não instalada",
+        u"impressora aberta",
+        u"Papel enroscado",
+        u"Impressora com papel nível 1",
+        u"Impressora com papel nível 2",
+        u"Impressora com papel nível 3",
+        u"Impressora com papel nível 4",
     };
     static const std::array<const char16_t*, 8> rep2{
         u"sem papel",       u"não instalada",     u"impressora aberta", u"enroscado",

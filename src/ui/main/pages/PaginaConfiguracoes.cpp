@@ -7,7 +7,8 @@
 PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {
     using namespace Form;
     const QString resultado = QStringLiteral("Resultado");
-    btnConfiguracoes = button(this, "btnConfiguracoes", QStringLiteral("Enviar Configurações Gerais"), 16, 16, 220);
+    btnConfiguracoes =
+        button(this, "btnConfiguracoes", QStringLiteral("Enviar Configurações Gerais"), 16, 16, 220);
     lblResultadoConfiguracoes = label(this, "lblResultadoConfiguracoes", resultado, 248, 20, 300);
 
     btnEnviarFormatoCartao =
@@ -23,7 +24,8 @@ PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfi
     btnEnviarSenhas = button(this, "btnEnviarSenhas", QStringLiteral("Enviar Senhas"), 16, 160, 220);
     lblResultadoSenhas = label(this, "lblResultadoSenhas", resultado, 248, 164, 300);
 
-    btnEnviarArquivoTLM = button(this, "btnEnviarArquivoTLM", QStringLiteral("Enviar Arquivo TLM"), 16, 196, 220);
+    btnEnviarArquivoTLM =
+        button(this, "btnEnviarArquivoTLM", QStringLiteral("Enviar Arquivo TLM"), 16, 196, 220);
     lblResultadoArquivoTLM = label(this, "lblResultadoArquivoTLM", resultado, 248, 200, 300);
 
     aoClicar(btnConfiguracoes, [this] { btnConfiguracoesClick(); });
@@ -35,11 +37,13 @@ PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfi
 }
 
 void PaginaConfiguracoes::btnConfiguracoesClick() {
-    ExecutarNosReps(ctx, [this](const RepSlot& s) { EnviarConfiguracoesGeraisRep(ctx, s, lblResultadoConfiguracoes); });
+    ExecutarNosReps(
+        ctx, [this](const RepSlot& s) { EnviarConfiguracoesGeraisRep(ctx, s, lblResultadoConfiguracoes); });
 }
 
 void PaginaConfiguracoes::btnEnviarFormatoCartaoClick() {
-    ExecutarNosReps(ctx, [this](const RepSlot& s) { EnviarFormatoCartaoRep(ctx, s, lblResultadoFormatosCartoes); });
+    ExecutarNosReps(
+        ctx, [this](const RepSlot& s) { EnviarFormatoCartaoRep(ctx, s, lblResultadoFormatosCartoes); });
 }
 
 void PaginaConfiguracoes::btnEmpregadorClick() {

@@ -20,6 +20,6 @@ public:
 
     QPushButton *btnConfiguracoes, *btnEnviarFormatoCartao, *btnEmpregador, *btnEmpregados, *btnEnviarSenhas,
         *btnEnviarArquivoTLM;
-    QLabel *lblResultadoConfiguracoes, *lblResultadoFormatosCartoes, *lblResultadoEmpregador, *lblResultadoEmpregados,
-        *lblResultadoSenhas, *lblResultadoArquivoTLM;
+    QLabel *lblResultadoConfiguracoes, *lblResultadoFormatosCartoes, *lblResultadoEmpregador,
+        *lblResultadoEmpregados, *lblResultadoSenhas, *lblResultadoArquivoTLM;
 };
