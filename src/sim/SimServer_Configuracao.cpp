@@ -4,6 +4,7 @@
 
 #include "sim/SimKnobs.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -157,21 +158,31 @@ HRESULT SimServer::EnviarAjusteBiometrico(std::int32_t* result) {
     return numero(result, r);
 }
 
+namespace {
+// A TLM file is taken only when it is a regular file that can really be opened for reading: the
+// permission bits alone do not tell (a privileged user reads past them, ACLs may forbid).
+bool arquivoLegivel(const QString& caminho) {
+    const QFileInfo info(caminho);
+    if (caminho.isEmpty() || !info.isFile()) return false;
+    QFile f(caminho);
+    return f.open(QIODevice::ReadOnly);
+}
+} // namespace
+
 HRESULT SimServer::DefinirArquivoTLM(BSTR caminhoArquivoTLM, std::int32_t* result) {
-    const QFileInfo info(qs(caminhoArquivoTLM));
-    if (!info.exists() || !info.isFile() || !info.isReadable()) {
+    const QString caminho = qs(caminhoArquivoTLM);
+    if (!arquivoLegivel(caminho)) {
         m_arquivoTLM.clear();
         return numero(result, 1);
     }
-    m_arquivoTLM = info.absoluteFilePath();
+    m_arquivoTLM = QFileInfo(caminho).absoluteFilePath();
     return numero(result, 0);
 }
 
 HRESULT SimServer::EnviarArquivoTLM(std::int32_t* result) {
     if (m_arquivoTLM.isEmpty()) return numero(result, 1);
     // The file must still be readable when it is sent.
-    const QFileInfo info(m_arquivoTLM);
-    if (!info.isFile() || !info.isReadable()) return numero(result, 1);
+    if (!arquivoLegivel(m_arquivoTLM)) return numero(result, 1);
     return numero(result, contatar());
 }
 

@@ -4,10 +4,22 @@
 #include "ui/main/Pagina.h"
 
 class QLabel;
+class QPushButton;
 
 class PaginaConfiguracoes : public Pagina {
     Q_OBJECT
 public:
     explicit PaginaConfiguracoes(ContextoOperacao& ctx);
-    QLabel* lblResultadoEmpregados;
+
+    void btnConfiguracoesClick();
+    void btnEnviarFormatoCartaoClick();
+    void btnEmpregadorClick();
+    void btnEmpregadosClick();
+    void btnEnviarSenhasClick();
+    void btnEnviarArquivoTLMClick();
+
+    QPushButton *btnConfiguracoes, *btnEnviarFormatoCartao, *btnEmpregador, *btnEmpregados, *btnEnviarSenhas,
+        *btnEnviarArquivoTLM;
+    QLabel *lblResultadoConfiguracoes, *lblResultadoFormatosCartoes, *lblResultadoEmpregador,
+        *lblResultadoEmpregados, *lblResultadoSenhas, *lblResultadoArquivoTLM;
 };

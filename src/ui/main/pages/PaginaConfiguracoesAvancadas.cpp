@@ -15,6 +15,19 @@ PaginaConfiguracoesAvancadas::PaginaConfiguracoesAvancadas(ContextoOperacao& c)
     connect(rep2.chkRepIniciaComunicacao, &QCheckBox::toggled, this, [this] { chkRepIniciaComunicacao2Click(); });
     connect(rep1.chkHabilitarHost, &QCheckBox::toggled, this, [this] { chkHabilitarHostClick(); });
     connect(rep2.chkHabilitarHost, &QCheckBox::toggled, this, [this] { chkHabilitarHost2Click(); });
+
+    btnEnviarConfiguracoesAvancadas = Form::button(this, "btnEnviarConfiguracoesAvancadas",
+                                                   QStringLiteral("Enviar Configuracoes Avançadas"), 8, 370, 220);
+    lblResultadoConfigAvancadas = Form::label(this, "lblResultadoConfigAvancadas", QString(), 240, 374, 400);
+    aoClicar(btnEnviarConfiguracoesAvancadas, [this] { btnEnviarConfiguracoesAvancadasClick(); });
+}
+
+void PaginaConfiguracoesAvancadas::btnEnviarConfiguracoesAvancadasClick() {
+    // Only the slot number and the device address come from the slots: the rest is the slot's group.
+    const auto enviar = [this](const RepSlot& s) {
+        EnviarConfiguracoesAvancadasRep(ctx, s.numero, s.ip, rep1, rep2, lblResultadoConfigAvancadas);
+    };
+    ExecutarNosReps(ctx, enviar);
 }
 
 GrupoRepAvancado PaginaConfiguracoesAvancadas::criarGrupo(const char* nomeGrupo, const QString& titulo, int x,

@@ -1,24 +1,13 @@
 // Page 6 "Configurações Avançadas": per REP, the "REP Inicia comunicação" flag with the settings of the
 // computer the device calls and of the device's network; the REP slots read the flag, port and wait time.
+// Below the groups, the button that sends each REP its group's settings.
 #pragma once
 
+#include "ops/ConfiguracoesAvancadas.h"
 #include "ui/main/Pagina.h"
 
-class QCheckBox;
-class QGroupBox;
 class QLabel;
-class QLineEdit;
 class QPushButton;
-class SpinField;
-
-// The controls of one REP's group box.
-struct GrupoRepAvancado {
-    QGroupBox *grupo, *grpDadosComputador, *grpDadosRede;
-    QCheckBox *chkRepIniciaComunicacao, *chkHabilitarHost;
-    QLineEdit *txtIPComputador, *txtNomeComputador, *txtMascaraRede, *txtGateway, *txtDNS, *txtNomeRep;
-    SpinField *spnPortaComputador, *spnTempoEspera, *spnIntervaloConexao;
-    int portaPadrao;
-};
 
 class PaginaConfiguracoesAvancadas : public Pagina {
     Q_OBJECT
@@ -29,11 +18,14 @@ public:
     void chkRepIniciaComunicacao2Click() { aplicarRepIniciaComunicacao(rep2); }
     void chkHabilitarHostClick() { aplicarHabilitarHost(rep1); }
     void chkHabilitarHost2Click() { aplicarHabilitarHost(rep2); }
+    void btnEnviarConfiguracoesAvancadasClick();
 
     // Slot 1 selects REP 1's group, any other number REP 2's.
     const GrupoRepAvancado& grupo(int numeroSlot) const { return numeroSlot == 1 ? rep1 : rep2; }
 
     GrupoRepAvancado rep1{}, rep2{};
+    QPushButton* btnEnviarConfiguracoesAvancadas;
+    QLabel* lblResultadoConfigAvancadas;
 
 private:
     GrupoRepAvancado criarGrupo(const char* nomeGrupo, const QString& titulo, int x, const char* sufixo, int porta);

@@ -3,8 +3,16 @@
 
 #include "ui/main/Pagina.h"
 
+class QLabel;
+class QPushButton;
+
 class PaginaPapel : public Pagina {
     Q_OBJECT
 public:
     explicit PaginaPapel(ContextoOperacao& ctx);
+
+    void btnStatusPapelClick();
+
+    QPushButton* btnStatusPapel;
+    QLabel *lblInformeCPF, *lblStatusImpressora1, *lblStatusImpressora12;
 };
