@@ -45,14 +45,14 @@ QList<QLabel*> grupo(QWidget* aba, int rep, const QString& titulo, int x, int y,
 
 ValoresConfiguracoes abaConfiguracoes(QWidget* aba, int rep) {
     ValoresConfiguracoes v{};
-    const auto verao = grupo(aba, rep, QStringLiteral("Horário Verão"), 4, 4, 280, 120,
+    const auto verao = grupo(aba, rep, QStringLiteral("Horário Verão"), 4, 4, 280, 132,
                              {{QStringLiteral("Inicio horário verão:"), "lblIniHorarioVeraoRep"},
                               {QStringLiteral("Fim horário verão:"), "lblFimHorarioVeraoRep"}});
-    const auto senhas = grupo(aba, rep, QStringLiteral("Senhas"), 4, 64, 280, 120,
+    const auto senhas = grupo(aba, rep, QStringLiteral("Senhas"), 4, 64, 280, 132,
                               {{QStringLiteral("Senha comunicação:"), "lblSenhaComunicacaoRep"},
                                {QStringLiteral("Senha biometria:"), "lblSenhaBiometriaRep"},
                                {QStringLiteral("Senha pendrive:"), "lblSenhaPendriveRep"}});
-    const auto comunicacao = grupo(aba, rep, QStringLiteral("Comunicação"), 4, 142, 280, 120,
+    const auto comunicacao = grupo(aba, rep, QStringLiteral("Comunicação"), 4, 142, 280, 132,
                                    {{QStringLiteral("Gateway:"), "lblGatewayRep"},
                                     {QStringLiteral("Mascara:"), "lblMascaraRep"},
                                     {QStringLiteral("Porta:"), "lblPortaRep"}});
@@ -77,7 +77,7 @@ ValoresConfiguracoes abaConfiguracoes(QWidget* aba, int rep) {
                            {QStringLiteral("TimeOut:"), "lblBioTimeOutLC"},
                            {QStringLiteral("Dedo duplicado:"), "lblBioDedoDuplicadoLC"}});
     // The card formats are lists of sixteen numbers: their group spans the tab's width.
-    const auto cartao = grupo(aba, rep, QStringLiteral("Cartão"), 4, 220, 852, 130,
+    const auto cartao = grupo(aba, rep, QStringLiteral("Cartão"), 4, 220, 852, 150,
                               {{QStringLiteral("Formato cartão barras:"), "lblFormatoCartaoBarrasRep"},
                                {QStringLiteral("Digitos fixos:"), "lblDigitosFixosRep"},
                                {QStringLiteral("Formato cartão prox:"), "lblFormatoCartaoProxRep"}});
