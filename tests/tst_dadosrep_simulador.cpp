@@ -60,7 +60,7 @@ private slots:
     void empregadorDeVoltaComoEnviado();
     void vinteEmpregadosDeVolta();
     void configuracoesDeVoltaComoEnviadas();
-    void configuracoesDeUmaSolicitacaoQueFalhouSaoVazias();
+    void solicitacoesQueFalharamNadaTrazem();
     void informacoesEChaveEstaveis();
     void alteracoesEExclusoes();
     void statusForcadoPeloSimulador();
@@ -170,18 +170,33 @@ void TstDadosRepSimulador::configuracoesDeVoltaComoEnviadas() {
     QCOMPARE(t.texto("lblResultadoSolicitarConfiguracoes"), QStringLiteral("Sucesso"));
 }
 
-void TstDadosRepSimulador::configuracoesDeUmaSolicitacaoQueFalhouSaoVazias() {
-    qputenv("VELTOREP_SIM_FAULTS", (kRep1 + "=timeout").toUtf8());
-    SimKnobs::reload();
+void TstDadosRepSimulador::solicitacoesQueFalharamNadaTrazem() {
     JanelaTeste t(true);
     abrir(t);
     t.definirTexto("txbIp2", QString());
-    t.w<QLabel>("lblGatewayRep1")->setText("antes");
-    t.clicar("btnSolicitarConfiguracoes");
-    QCOMPARE(t.texto("lblResultadoSolicitarConfiguracoes"), QStringLiteral("Timeout"));
-    QCOMPARE(t.texto("lblGatewayRep1"), QString());
-    QCOMPARE(t.texto("lblPortaRep1"), QString());
-    QCOMPARE(t.texto("lblBioDedoDuplicadoLC1"), QString());
+    const char* botoes[] = {"btnSolicitarEmpregador", "btnSolicitarDadosEmpregados",
+                            "btnSolicitarConfiguracoes", "btnSolicitarInformacoesRep",
+                            "btnSolicitarChavePublica"};
+    for (const char* b : botoes)
+        t.clicar(b);
+    QVERIFY(!t.texto("lblGatewayRep1").isEmpty());
+
+    qputenv("VELTOREP_SIM_FAULTS", (kRep1 + "=timeout").toUtf8());
+    SimKnobs::reload();
+    for (const char* b : botoes)
+        t.clicar(b);
+    for (const char* nome :
+         {"lblResultadoDadosEmpregador", "lblResultadoDadosEmpregados", "lblResultadoSolicitarConfiguracoes",
+          "lblResultadoSolicitarInformacoesRep", "lblResultadoSolicitarChavePublica"})
+        QCOMPARE(t.texto(nome), QStringLiteral("Timeout"));
+    // The device did not answer: nothing of it is shown, not even a factory default.
+    for (const char* nome :
+         {"lblSolicitarRazaoRep1", "lblGatewayRep1", "lblPortaRep1", "lblBioDedoDuplicadoLC1",
+          "lblIniciaConexaoRep1", "lblNumSerie1", "lblVersaoFW1"})
+        QVERIFY2(t.texto(nome).isEmpty(), nome);
+    QCOMPARE(t.texto("lblQuantidadeRep1"), QStringLiteral("Quantidade: 0"));
+    QCOMPARE(t.w<StringGrid>("dsgEmpregados1")->RowCount(), 1);
+    QCOMPARE(t.w<QPlainTextEdit>("txtChavePublicaRep1")->toPlainText(), QString());
 }
 
 void TstDadosRepSimulador::informacoesEChaveEstaveis() {

@@ -284,12 +284,11 @@ HRESULT SimServer::LerDedoDuplicado(BSTR* result) {
 
 HRESULT SimServer::SolicitarInformacoesRep(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) {
-        m_versaoFirmware = rep().versaoFirmware();
-        m_modeloBiometrico = rep().modeloBiometrico();
-        m_statusRep = rep().statusRep();
-        m_numeroSerie = rep().numeroSerie();
-    }
+    const bool ok = r == 0;
+    m_versaoFirmware = ok ? rep().versaoFirmware() : QString();
+    m_modeloBiometrico = ok ? rep().modeloBiometrico() : QString();
+    m_statusRep = ok ? rep().statusRep() : QString();
+    m_numeroSerie = ok ? rep().numeroSerie() : QString();
     return numero(result, r);
 }
 HRESULT SimServer::LerVersaoFirmware(BSTR* result) { return texto(result, m_versaoFirmware); }
@@ -298,7 +297,7 @@ HRESULT SimServer::LerStatusRep(BSTR* result) { return texto(result, m_statusRep
 
 HRESULT SimServer::SolicitarChavePublica(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) m_chavePublica = rep().chavePublica();
+    m_chavePublica = r == 0 ? rep().chavePublica() : QString();
     return numero(result, r);
 }
 HRESULT SimServer::LerChavePublica(BSTR* result) { return texto(result, m_chavePublica); }
