@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ops/Operacao.h"
+#include "ops/PorRep.h"
 
 class StringGrid;
 
@@ -12,10 +13,7 @@ struct GradeResultadoRep {
     StringGrid* dsgResultados;
 };
 
-struct GradesPorRep {
-    GradeResultadoRep rep1, rep2;
-    const GradeResultadoRep& doSlot(const RepSlot& slot) const { return slot.numero == 1 ? rep1 : rep2; }
-};
+using GradesPorRep = PorRep<GradeResultadoRep>;
 
 // The status texts of the individual list and of the exclusion list; no text for the other values.
 std::optional<QString> TextoStatusAlteracao(int status);

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "ops/Operacao.h"
+#include "ops/PorRep.h"
 
 class QPlainTextEdit;
 class StringGrid;
@@ -32,12 +33,6 @@ struct ValoresConfiguracoes {
 
 struct ValoresInformacoes {
     QLabel *lblVersaoFW, *lblModeloBiometrico, *lblStatusRep, *lblNumSerie;
-};
-
-// A pair of per-device controls; the slot number picks one.
-template <class T> struct PorRep {
-    T rep1, rep2;
-    const T& doSlot(const RepSlot& slot) const { return slot.numero == 1 ? rep1 : rep2; }
 };
 
 // The employee grid's eight columns (from column 1 on) and their widths.
