@@ -1,6 +1,7 @@
 // Sending to the built-in simulator and requesting back through the pages: the employer, the twenty
 // employees, the configuration, the device's information and key, and the changes and exclusions.
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
@@ -63,7 +64,7 @@ private slots:
     void solicitacoesQueFalharamNadaTrazem();
     void informacoesEChaveEstaveis();
     void alteracoesEExclusoes();
-    void statusForcadoPeloSimulador();
+    void statusSemEmpregadorOuForcado();
 };
 
 void TstDadosRepSimulador::cleanup() {
@@ -266,13 +267,17 @@ void TstDadosRepSimulador::alteracoesEExclusoes() {
     QCOMPARE(alt->Cells(2, 2), QStringLiteral("Incluido com sucesso"));
 }
 
-void TstDadosRepSimulador::statusForcadoPeloSimulador() {
+void TstDadosRepSimulador::statusSemEmpregadorOuForcado() {
     qputenv("VELTOREP_SIM_EMPLOYEE_STATUS", (kRep2 + "=200").toUtf8());
     SimKnobs::reload();
     JanelaTeste t(true);
     abrir(t);
+    // REP 1 lost its employer: it takes no employee.
+    SimDeviceTable::device(kRep1).empregador = EmpregadorSim{};
     t.clicar("btnEnviarAlteracoesEmpregados");
-    QCOMPARE(t.w<StringGrid>("dsgAlteracoesRep1")->Cells(2, 1), QStringLiteral("Incluido com sucesso"));
+    StringGrid* g1 = t.w<StringGrid>("dsgAlteracoesRep1");
+    QCOMPARE(g1->Cells(2, 1), QStringLiteral("REP sem empregador cadastrado"));
+    QCOMPARE(g1->Cells(2, 2), QStringLiteral("REP sem empregador cadastrado"));
     StringGrid* g2 = t.w<StringGrid>("dsgAlteracoesRep2");
     QCOMPARE(g2->Cells(1, 1), QStringLiteral("98765432100"));
     QCOMPARE(g2->Cells(2, 1), QStringLiteral("CPF Não cadastrado"));
