@@ -106,6 +106,9 @@ private:
     EmpregadorSim m_empregadorLido;
     QList<EmpregadoSim> m_empregadosLidos;
     ConfiguracaoSim m_configuracaoLida;
+    // A configuration request that failed brought nothing back: its reads are empty.
+    bool m_semConfiguracao = false;
+    HRESULT textoConfiguracao(BSTR* out, const QString& value) const;
     QString m_versaoFirmware, m_modeloBiometrico, m_statusRep, m_numeroSerie, m_chavePublica;
     int m_statusPapel = 0;
 

@@ -190,6 +190,7 @@ HRESULT SimServer::EnviarArquivoTLM(std::int32_t* result) {
 
 HRESULT SimServer::SolicitarConfiguracoesRep(std::int32_t* result) {
     const int r = contatar();
+    m_semConfiguracao = r != 0;
     if (r == 0) {
         m_configuracaoLida = rep().configuracao;
         m_configuracaoLida.chaveComunicacao = m_chave;
@@ -197,67 +198,108 @@ HRESULT SimServer::SolicitarConfiguracoesRep(std::int32_t* result) {
     return numero(result, r);
 }
 
-HRESULT SimServer::LerInicioHorarioVerao(BSTR* result) { return texto(result, m_configuracaoLida.inicioHorarioVerao); }
-HRESULT SimServer::LerFimHorarioVerao(BSTR* result) { return texto(result, m_configuracaoLida.fimHorarioVerao); }
-HRESULT SimServer::LerFormatoCartaoBarras(BSTR* result) { return texto(result, m_configuracaoLida.formatoCartaoBarras); }
+HRESULT SimServer::textoConfiguracao(BSTR* out, const QString& value) const {
+    return texto(out, m_semConfiguracao ? QString() : value);
+}
+
+HRESULT SimServer::LerInicioHorarioVerao(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.inicioHorarioVerao);
+}
+HRESULT SimServer::LerFimHorarioVerao(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.fimHorarioVerao);
+}
+HRESULT SimServer::LerFormatoCartaoBarras(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.formatoCartaoBarras);
+}
 HRESULT SimServer::LerNumDigitosFixos(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.numDigitosFixos));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.numDigitosFixos));
 }
-HRESULT SimServer::LerFormatoCartaoProx(BSTR* result) { return texto(result, m_configuracaoLida.formatoCartaoProx); }
-HRESULT SimServer::LerGatewayRep(BSTR* result) { return texto(result, m_configuracaoLida.gateway); }
-HRESULT SimServer::LerMascaraRede(BSTR* result) { return texto(result, m_configuracaoLida.mascara); }
-HRESULT SimServer::LerPorta(BSTR* result) { return texto(result, QString::number(m_configuracaoLida.porta)); }
+HRESULT SimServer::LerFormatoCartaoProx(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.formatoCartaoProx);
+}
+HRESULT SimServer::LerGatewayRep(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.gateway);
+}
+HRESULT SimServer::LerMascaraRede(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.mascara);
+}
+HRESULT SimServer::LerPorta(BSTR* result) {
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.porta));
+}
 HRESULT SimServer::LerPortaServidorRep(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.portaServidor));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.portaServidor));
 }
-HRESULT SimServer::LerRepIniciaConexao(BSTR* result) { return texto(result, simNao(m_configuracaoLida.repIniciaConexao)); }
-HRESULT SimServer::LerSenhaComunicacao(BSTR* result) { return texto(result, m_configuracaoLida.senhaComunicacao); }
-HRESULT SimServer::LerSenhaBiometria(BSTR* result) { return texto(result, m_configuracaoLida.senhaBiometria); }
-HRESULT SimServer::LerSenhaPendrive(BSTR* result) { return texto(result, m_configuracaoLida.senhaPendrive); }
+HRESULT SimServer::LerRepIniciaConexao(BSTR* result) {
+    return textoConfiguracao(result, simNao(m_configuracaoLida.repIniciaConexao));
+}
+HRESULT SimServer::LerSenhaComunicacao(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.senhaComunicacao);
+}
+HRESULT SimServer::LerSenhaBiometria(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.senhaBiometria);
+}
+HRESULT SimServer::LerSenhaPendrive(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.senhaPendrive);
+}
 HRESULT SimServer::LerTempoConexaoEspera(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.tempoEspera));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.tempoEspera));
 }
-HRESULT SimServer::LerIpServidor(BSTR* result) { return texto(result, m_configuracaoLida.ipServidor); }
+HRESULT SimServer::LerIpServidor(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.ipServidor);
+}
 HRESULT SimServer::LerIntervaloConexao(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.intervaloConexao));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.intervaloConexao));
 }
-HRESULT SimServer::LerChaveComunicacao(BSTR* result) { return texto(result, m_configuracaoLida.chaveComunicacao); }
-HRESULT SimServer::LerHostDNS(BSTR* result) { return texto(result, m_configuracaoLida.hostDNS); }
-HRESULT SimServer::LerDNS(BSTR* result) { return texto(result, m_configuracaoLida.dns); }
-HRESULT SimServer::LerHostHabilitado(BSTR* result) { return texto(result, simNao(m_configuracaoLida.hostHabilitado)); }
-HRESULT SimServer::LerNomeRep(BSTR* result) { return texto(result, m_configuracaoLida.nomeRep); }
+HRESULT SimServer::LerChaveComunicacao(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.chaveComunicacao);
+}
+HRESULT SimServer::LerHostDNS(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.hostDNS);
+}
+HRESULT SimServer::LerDNS(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.dns);
+}
+HRESULT SimServer::LerHostHabilitado(BSTR* result) {
+    return textoConfiguracao(result, simNao(m_configuracaoLida.hostHabilitado));
+}
+HRESULT SimServer::LerNomeRep(BSTR* result) {
+    return textoConfiguracao(result, m_configuracaoLida.nomeRep);
+}
 HRESULT SimServer::LerCapturaAdaptativa(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.nitgen.captura));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.captura));
 }
 HRESULT SimServer::LerFiltroDigitalLatente(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.nitgen.filtro));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.filtro));
 }
 HRESULT SimServer::LerNivelSegIdentificacao(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.nitgen.identificacao));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.identificacao));
 }
 HRESULT SimServer::LerTimeOutCaptura(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.nitgen.timeOut));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.timeOut));
 }
 HRESULT SimServer::LerNivelSegVerificacao(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.nitgen.verificacao));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.verificacao));
 }
-HRESULT SimServer::LerNivelLFD(BSTR* result) { return texto(result, QString::number(m_configuracaoLida.nitgen.lfd)); }
+HRESULT SimServer::LerNivelLFD(BSTR* result) {
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.lfd));
+}
 HRESULT SimServer::LerNivelSegIdentificacaoLC(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.lc.identificacao));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.lc.identificacao));
 }
 HRESULT SimServer::LerTimeOutCapturaLC(BSTR* result) {
-    return texto(result, QString::number(m_configuracaoLida.lc.timeOut));
+    return textoConfiguracao(result, QString::number(m_configuracaoLida.lc.timeOut));
 }
-HRESULT SimServer::LerDedoDuplicado(BSTR* result) { return texto(result, simNao(m_configuracaoLida.lc.dedoDuplicado)); }
+HRESULT SimServer::LerDedoDuplicado(BSTR* result) {
+    return textoConfiguracao(result, simNao(m_configuracaoLida.lc.dedoDuplicado));
+}
 
 HRESULT SimServer::SolicitarInformacoesRep(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) {
-        m_versaoFirmware = rep().versaoFirmware();
-        m_modeloBiometrico = rep().modeloBiometrico();
-        m_statusRep = rep().statusRep();
-        m_numeroSerie = rep().numeroSerie();
-    }
+    const bool ok = r == 0;
+    m_versaoFirmware = ok ? rep().versaoFirmware() : QString();
+    m_modeloBiometrico = ok ? rep().modeloBiometrico() : QString();
+    m_statusRep = ok ? rep().statusRep() : QString();
+    m_numeroSerie = ok ? rep().numeroSerie() : QString();
     return numero(result, r);
 }
 HRESULT SimServer::LerVersaoFirmware(BSTR* result) { return texto(result, m_versaoFirmware); }
@@ -266,7 +308,7 @@ HRESULT SimServer::LerStatusRep(BSTR* result) { return texto(result, m_statusRep
 
 HRESULT SimServer::SolicitarChavePublica(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) m_chavePublica = rep().chavePublica();
+    m_chavePublica = r == 0 ? rep().chavePublica() : QString();
     return numero(result, r);
 }
 HRESULT SimServer::LerChavePublica(BSTR* result) { return texto(result, m_chavePublica); }

@@ -38,8 +38,9 @@ HRESULT SimServer::EnviarEmpregador(std::int32_t* result) {
 }
 
 HRESULT SimServer::SolicitarDadosEmpregador(std::int32_t* result) {
+    // A request that failed brings nothing back.
     const int r = contatar();
-    if (r == 0) m_empregadorLido = rep().empregador;
+    m_empregadorLido = r == 0 ? rep().empregador : EmpregadorSim{};
     return numero(result, r);
 }
 
@@ -157,7 +158,7 @@ HRESULT SimServer::EnviarListaExclusaoEmpregados(std::int32_t* result) {
 
 HRESULT SimServer::SolicitarListaEmpregados(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) m_empregadosLidos = rep().empregados;
+    m_empregadosLidos = r == 0 ? rep().empregados : QList<EmpregadoSim>{};
     return numero(result, r);
 }
 

@@ -3,7 +3,8 @@
 #include "ui/widgets/FormBuilder.h"
 #include "ui/widgets/StringGrid.h"
 
-PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c) : Pagina("tbpAlteracoesEmpregados", c) {
+PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c)
+    : Pagina("tbpAlteracoesEmpregados", c) {
     using namespace Form;
     tbgAlteracoesEmpregados = pageControl(this, "tbgAlteracoesEmpregados", 8, 80, 873, 332);
     tbsRep1 = tab(tbgAlteracoesEmpregados, "tbsRep1", QStringLiteral("REP 1"));
@@ -15,6 +16,10 @@ PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c) : Pa
     tbsAlteracoesRep2 = tab(PageControl7, "tbsAlteracoesRep2", QStringLiteral("Alterações"));
     tbsExclusoesRep2 = tab(PageControl7, "tbsExclusoesRep2", QStringLiteral("Exclusões"));
 
+    btnEnviarAlteracoesEmpregados = button(this, "btnEnviarAlteracoesEmpregados",
+                                           QStringLiteral("Enviar alterações de empregados"), 8, 16, 228);
+    btnEnviarExclusoesEmpregados = button(this, "btnEnviarExclusoesEmpregados",
+                                          QStringLiteral("Enviar exclusões de empregados"), 8, 48, 228);
     lblResultadoAlteracoesEmpregados =
         label(this, "lblResultadoAlteracoesEmpregados", QStringLiteral("Resultado"), 248, 20, 300);
     lblResultadoExclusoesEmpregados =
@@ -31,4 +36,24 @@ PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c) : Pa
           dsgAlteracoesRep2);
     grade(tbsExclusoesRep2, "lblQuantidadeExclusoesRep2", "dsgExclusoesRep2", lblQuantidadeExclusoesRep2,
           dsgExclusoesRep2);
+
+    alteracoes = {{lblQuantidadeAlteracoesRep1, dsgAlteracoesRep1},
+                  {lblQuantidadeAlteracoesRep2, dsgAlteracoesRep2}};
+    exclusoes = {{lblQuantidadeExclusoesRep1, dsgExclusoesRep1},
+                 {lblQuantidadeExclusoesRep2, dsgExclusoesRep2}};
+
+    aoClicar(btnEnviarAlteracoesEmpregados, [this] { btnEnviarAlteracoesEmpregadosClick(); });
+    aoClicar(btnEnviarExclusoesEmpregados, [this] { btnEnviarExclusoesEmpregadosClick(); });
+}
+
+void PaginaAlteracoesEmpregados::btnEnviarAlteracoesEmpregadosClick() {
+    ExecutarNosReps(ctx, [this](const RepSlot& s) {
+        EnviarAlteracoesEmpregadosRep(ctx, s, lblResultadoAlteracoesEmpregados, alteracoes);
+    });
+}
+
+void PaginaAlteracoesEmpregados::btnEnviarExclusoesEmpregadosClick() {
+    ExecutarNosReps(ctx, [this](const RepSlot& s) {
+        EnviarExclusoesEmpregadosRep(ctx, s, lblResultadoExclusoesEmpregados, exclusoes);
+    });
 }

@@ -1,0 +1,12 @@
+// Preparing a per-entry grid for a new run: row count, empty data cells, headers and widths.
+#pragma once
+
+#include <QList>
+#include <QStringList>
+
+class StringGrid;
+
+// Sets n + 1 rows (never fewer than the header row), empties columns 1 and up of the data rows so that no
+// row shows what an earlier run left there, writes the headers into row 0 from column 1 on, and sets the
+// widths of columns 1 and up.
+void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, const QList<int>& larguras);
