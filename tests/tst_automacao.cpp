@@ -7,7 +7,8 @@
 #include <QTest>
 
 namespace {
-constexpr CLSID kClsidContador = {0x5A2E91C4, 0x0B37, 0x4E6A, {0x91, 0x0D, 0x7F, 0x22, 0xC5, 0x48, 0x3E, 0xA1}};
+constexpr CLSID kClsidContador = {
+    0x5A2E91C4, 0x0B37, 0x4E6A, {0x91, 0x0D, 0x7F, 0x22, 0xC5, 0x48, 0x3E, 0xA1}};
 
 // A small automation object: a method with two arguments, a read-write property, an indexed read, a
 // method writing through a by-reference argument, a byte array both ways, and a member that fails.
@@ -21,8 +22,9 @@ public:
             requireArgs(a, 2);
             return OleVariant(argInt(a, 0) + argInt(a, 1));
         });
-        property("Valor", [this](const Args&) { return OleVariant(m_valor); },
-                 [this](const Args&, const VARIANT& v) { m_valor = argInt({const_cast<VARIANT*>(&v)}, 0); });
+        property(
+            "Valor", [this](const Args&) { return OleVariant(m_valor); },
+            [this](const Args&, const VARIANT& v) { m_valor = argInt({const_cast<VARIANT*>(&v)}, 0); });
         property("Quadrado", [](const Args& a) {
             const int i = argInt(a, 0);
             return OleVariant(i * i);
@@ -37,8 +39,12 @@ public:
             return OleVariant::fromBytes(b);
         });
         property("Nome", [](const Args&) { return OleVariant(u"Relógio"); });
-        method("Falhar", [](const Args&) -> OleVariant { throw AutomationError{E_FAIL, u"Leitor desconectado.\r\n"}; });
-        method("FalharSemTexto", [](const Args&) -> OleVariant { throw AutomationError{E_ACCESSDENIED, {}}; });
+        method("Falhar", [](const Args&) -> OleVariant {
+            throw AutomationError{E_FAIL, u"Leitor desconectado.\r\n"};
+        });
+        method("FalharSemTexto", [](const Args&) -> OleVariant {
+            throw AutomationError{E_ACCESSDENIED, {}};
+        });
     }
     ~Contador() override { --vivos; }
 
@@ -144,7 +150,8 @@ void TstAutomacao::chamadasPorNome() {
     QCOMPARE(c.get("Quadrado", {9}).toInt(), 81);
     QCOMPARE(c.get("Nome").toWideString().toU16(), std::u16string(u"Relógio"));
     const std::vector<std::uint8_t> bytes{1, 2, 3};
-    QCOMPARE(c.call("Inverter", {OleVariant::fromBytes(bytes)}).toBytes(), (std::vector<std::uint8_t>{3, 2, 1}));
+    QCOMPARE(c.call("Inverter", {OleVariant::fromBytes(bytes)}).toBytes(),
+             (std::vector<std::uint8_t>{3, 2, 1}));
     try {
         c.call("Desconhecido");
         QFAIL("no exception");

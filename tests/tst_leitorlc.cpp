@@ -8,8 +8,8 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QFrame>
-#include <QPushButton>
 #include <QLabel>
+#include <QPushButton>
 #include <QTest>
 
 class TstLeitorLC : public QObject {
@@ -57,7 +57,8 @@ void TstLeitorLC::inicializacao_data() {
     QTest::addColumn<QString>("status");
     QTest::addColumn<bool>("pronto");
     QTest::newRow("pronto") << 0 << QStringLiteral("Inicializado com sucesso.") << true;
-    QTest::newRow("sem leitor") << -6 << QStringLiteral("Não foi possível encontrar o leitor USB LC.") << false;
+    QTest::newRow("sem leitor") << -6 << QStringLiteral("Não foi possível encontrar o leitor USB LC.")
+                                << false;
     QTest::newRow("outra falha") << 5 << QStringLiteral("falha!!\r\nERROR CODE = 5") << false;
 }
 
@@ -71,7 +72,8 @@ void TstLeitorLC::inicializacao() {
     QCOMPARE(janela.btnCapturar->isEnabled(), pronto);
     QCOMPARE(janela.cboDispositivos->findText(QStringLiteral("Leitor LC")) >= 0, pronto);
     // Only a ready reader gets the image panel.
-    const QStringList esperadas = pronto ? QStringList{"SFEP_Initialize", "SFEP_SetConfig"} : QStringList{"SFEP_Initialize"};
+    const QStringList esperadas =
+        pronto ? QStringList{"SFEP_Initialize", "SFEP_SetConfig"} : QStringList{"SFEP_Initialize"};
     QCOMPARE(FakeAso15::roteiro().nomes(), esperadas);
     if (pronto) QCOMPARE(FakeAso15::roteiro().janela, ASO15::SFEP_HWND(janela.pic->winId()));
     if (resultado == 5) QCOMPARE(status.split(QStringLiteral("\r\n")).size(), 2);
@@ -91,15 +93,18 @@ void TstLeitorLC::tresCapturasComUmaFalha() {
     QCOMPARE(r.nomes().count(QStringLiteral("SFEP_CaptureFingerImage")), 4);
     QVERIFY(r.chamadas.contains(QStringLiteral("SFEP_CaptureFingerImage(10)")));
     // The failed capture asked once more; each accepted one checked its box before the next.
-    QCOMPARE(r.statusNaCaptura.mid(1), (QStringList{"Tente novamente!", "Coloque o dedo!", "Coloque o dedo!"}));
+    QCOMPARE(r.statusNaCaptura.mid(1),
+             (QStringList{"Tente novamente!", "Coloque o dedo!", "Coloque o dedo!"}));
     QCOMPARE(r.caixasNaCaptura, (QStringList{"000", "000", "100", "110"}));
     QCOMPARE(r.caixasNoRegistro, QStringList{"111"});
     // The three accepted captures, matched against the first, then merged in capture order.
     QCOMPARE(r.chamadas.filter(QStringLiteral("Match2Template")),
              (QStringList{"SFEP_Match2Template(2,3,3)", "SFEP_Match2Template(2,4,3)"}));
-    QCOMPARE(r.chamadas.filter(QStringLiteral("GetTemplateForRegister")), QStringList{"SFEP_GetTemplateForRegister(2,3,4)"});
+    QCOMPARE(r.chamadas.filter(QStringLiteral("GetTemplateForRegister")),
+             QStringList{"SFEP_GetTemplateForRegister(2,3,4)"});
     // Cleared after the enrolment, and the label emptied.
-    QVERIFY(!janela->chkCaptura1->isChecked() && !janela->chkCaptura2->isChecked() && !janela->chkCaptura3->isChecked());
+    QVERIFY(!janela->chkCaptura1->isChecked() && !janela->chkCaptura2->isChecked() &&
+            !janela->chkCaptura3->isChecked());
     QCOMPARE(janela->lblStatusLeitor->text(), QString());
     QVERIFY(dialogs.mensagens.isEmpty());
     QVERIFY(pinturas.vezes >= 5);

@@ -140,7 +140,8 @@ void TstLeitorLN::abrirOLeitorEscolhido() {
         janela.cboDispositivos->setCurrentIndex(1);
     }
     QVERIFY(LeitorLN->InicializarDispositivo());
-    QCOMPARE(FakeNitgen::roteiro().de(QStringLiteral("Device.MakeDeviceID")), QStringList{"Device.MakeDeviceID(2,1)"});
+    QCOMPARE(FakeNitgen::roteiro().de(QStringLiteral("Device.MakeDeviceID")),
+             QStringList{"Device.MakeDeviceID(2,1)"});
     QCOMPARE(FakeNitgen::roteiro().de(QStringLiteral("Device.Close")), QStringList{"Device.Close(&u0)"});
     QCOMPARE(FakeNitgen::roteiro().de(QStringLiteral("Device.Open")), QStringList{"Device.Open(&258)"});
 }
@@ -155,9 +156,9 @@ void TstLeitorLN::capturar() {
     QVERIFY(texto.startsWith(QStringLiteral("00000003")));
     QCOMPARE(texto, texto.toUpper());
     QCOMPARE(FakeNitgen::roteiro().chamadas,
-             (QStringList{"Extraction.WindowStyle:=0", "Extraction.VerifyImageQuality:=85", "Extraction.ErrorCode()",
-                          "Extraction.Capture(1)", "Extraction.FIR()", "FPData.Export([3],7)", "FPData.FingerID(0)",
-                          "FPData.FPData(&7,0)"}));
+             (QStringList{"Extraction.WindowStyle:=0", "Extraction.VerifyImageQuality:=85",
+                          "Extraction.ErrorCode()", "Extraction.Capture(1)", "Extraction.FIR()",
+                          "FPData.Export([3],7)", "FPData.FingerID(0)", "FPData.FPData(&7,0)"}));
     QCOMPARE(dialogs.mensagens.size(), 1);
     QCOMPARE(dialogs.mensagens[0].text, QStringLiteral("Retire o dedo!"));
 }

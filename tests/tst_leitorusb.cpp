@@ -19,11 +19,14 @@
 namespace {
 QStringList itens(const QComboBox* c) {
     QStringList r;
-    for (int i = 0; i < c->count(); ++i) r << c->itemText(i);
+    for (int i = 0; i < c->count(); ++i)
+        r << c->itemText(i);
     return r;
 }
 
-void destruirPendentes() { QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete); }
+void destruirPendentes() {
+    QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+}
 } // namespace
 
 class TstLeitorUsb : public QObject {
@@ -193,7 +196,8 @@ void TstLeitorUsb::cadastroLN() {
     capturar(janela, QStringLiteral("98765432100"));
     QCOMPARE(adicionado.count(), 1);
     QStringList textos;
-    for (const auto& m : t.dialogs.mensagens) textos << m.text;
+    for (const auto& m : t.dialogs.mensagens)
+        textos << m.text;
     QCOMPARE(textos, (QStringList{"Hamster pronto, informe o número do cartão", "Capturar a primeira digital",
                                   "Retire o dedo!", "Capturar a segunda digital", "Retire o dedo!"}));
     QCOMPARE(t.dialogs.mensagens[1].kind, MessageKind::Warning);

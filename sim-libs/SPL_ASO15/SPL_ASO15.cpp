@@ -53,16 +53,20 @@ bool desligado() {
     return s == "0" || s == "off" || s == "no" || s == "false";
 }
 
-void novoDedo() { leitor().dedo = leitor().aleatorio() | 1; }
+void novoDedo() {
+    leitor().dedo = leitor().aleatorio() | 1;
+}
 
 std::uint64_t dedoDe(const std::uint8_t* t) {
     std::uint64_t d = 0;
-    for (int i = 0; i < 8; ++i) d = (d << 8) | t[kDedo + i];
+    for (int i = 0; i < 8; ++i)
+        d = (d << 8) | t[kDedo + i];
     return d;
 }
 
 void escreverDedo(std::uint8_t* t, std::uint64_t d) {
-    for (int i = 0; i < 8; ++i) t[kDedo + i] = std::uint8_t(d >> (8 * (7 - i)));
+    for (int i = 0; i < 8; ++i)
+        t[kDedo + i] = std::uint8_t(d >> (8 * (7 - i)));
 }
 } // namespace
 
@@ -87,7 +91,8 @@ SFEP_EXPORT std::int32_t SFEP_CaptureFingerImage(std::int32_t tempoLimite) {
     Leitor& l = leitor();
     if (!l.iniciado) return ASO15::SFEP_TEMPO_ESGOTADO; // no reader to put a finger on
     const int limiteMs = std::max(0, tempoLimite) * 1000;
-    if (l.demoraMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(std::min(l.demoraMs, limiteMs)));
+    if (l.demoraMs > 0)
+        std::this_thread::sleep_for(std::chrono::milliseconds(std::min(l.demoraMs, limiteMs)));
     if (l.demoraMs > limiteMs) return ASO15::SFEP_TEMPO_ESGOTADO;
     ++l.capturas;
     l.temImagem = true;
@@ -100,11 +105,13 @@ SFEP_EXPORT std::int32_t SFEP_CreateTemplate(std::uint8_t* t) {
     l.temImagem = false;
     t[0] = kCabecalho;
     escreverDedo(t, l.dedo);
-    for (int i = 0; i < 4; ++i) t[kCaptura + i] = std::uint8_t(l.capturas >> (8 * (3 - i)));
+    for (int i = 0; i < 4; ++i)
+        t[kCaptura + i] = std::uint8_t(l.capturas >> (8 * (3 - i)));
     // The same finger gives a similar print: its own pattern with some noise of this capture.
     std::mt19937 padrao(std::uint32_t(l.dedo ^ (l.dedo >> 32)));
     std::uniform_int_distribution<int> byte(0, 255), ruido(0, 15);
-    for (int i = kCorpo; i < kTamanho; ++i) t[i] = std::uint8_t(byte(padrao) ^ (ruido(l.aleatorio) == 0 ? 1 : 0));
+    for (int i = kCorpo; i < kTamanho; ++i)
+        t[i] = std::uint8_t(byte(padrao) ^ (ruido(l.aleatorio) == 0 ? 1 : 0));
     return 0;
 }
 
@@ -113,7 +120,9 @@ SFEP_EXPORT std::int32_t SFEP_Match2Template(std::uint8_t* t1, std::uint8_t* t2,
     return dedoDe(t1) == dedoDe(t2) ? 0 : 1;
 }
 
-SFEP_EXPORT std::int32_t SFEP_IsFingerPress() { return 0; } // the simulated finger is lifted at once
+SFEP_EXPORT std::int32_t SFEP_IsFingerPress() {
+    return 0;
+} // the simulated finger is lifted at once
 
 SFEP_EXPORT std::int32_t SFEP_GetTemplateForRegister(std::uint8_t* tres, std::uint8_t* saida) {
     if (!tres || !saida) return -1;

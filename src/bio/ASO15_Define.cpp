@@ -20,8 +20,7 @@ Estado& estado() {
     return e;
 }
 
-template <class Fn>
-bool resolver(void* handle, const char* nome, Fn& destino, std::string& erro) {
+template <class Fn> bool resolver(void* handle, const char* nome, Fn& destino, std::string& erro) {
     destino = reinterpret_cast<Fn>(dlsym(handle, nome));
     if (!destino) erro = std::string(nome) + " not exported by " + NomeBiblioteca();
     return destino != nullptr;
@@ -30,7 +29,8 @@ bool resolver(void* handle, const char* nome, Fn& destino, std::string& erro) {
 // Beside the executable first, then wherever the loader finds it.
 void* abrir(std::string& erro) {
     if (QCoreApplication::instance()) {
-        const QString aoLado = QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(NomeBiblioteca()));
+        const QString aoLado =
+            QDir(QCoreApplication::applicationDirPath()).filePath(QString::fromLatin1(NomeBiblioteca()));
         if (QFile::exists(aoLado)) {
             if (void* h = dlopen(QFile::encodeName(aoLado).constData(), RTLD_NOW | RTLD_LOCAL)) return h;
             erro = dlerror();
@@ -71,10 +71,16 @@ bool carregar() {
 }
 } // namespace
 
-const char* NomeBiblioteca() { return "libSPL_ASO15.so"; }
-const char* UltimoErro() { return estado().erro.c_str(); }
+const char* NomeBiblioteca() {
+    return "libSPL_ASO15.so";
+}
+const char* UltimoErro() {
+    return estado().erro.c_str();
+}
 
-void InstalarFuncoes(const Funcoes* scripted) { estado().instaladas = scripted; }
+void InstalarFuncoes(const Funcoes* scripted) {
+    estado().instaladas = scripted;
+}
 
 const Funcoes* Carregadas() {
     Estado& e = estado();

@@ -23,7 +23,8 @@ using SFEP_InitializeFn = std::int32_t (*)();
 using SFEP_SetConfigFn = std::int32_t (*)(SFEP_HWND janela);
 using SFEP_CaptureFingerImageFn = std::int32_t (*)(std::int32_t tempoLimite);
 using SFEP_CreateTemplateFn = std::int32_t (*)(std::uint8_t* template498);
-using SFEP_Match2TemplateFn = std::int32_t (*)(std::uint8_t* template1, std::uint8_t* template2, std::int32_t nivel);
+using SFEP_Match2TemplateFn = std::int32_t (*)(std::uint8_t* template1, std::uint8_t* template2,
+                                               std::int32_t nivel);
 using SFEP_IsFingerPressFn = std::int32_t (*)();
 using SFEP_GetTemplateForRegisterFn = std::int32_t (*)(std::uint8_t* tresTemplates, std::uint8_t* saida);
 using SFEP_UninitializeFn = std::int32_t (*)();

@@ -95,20 +95,30 @@ QString TLCControle::CapturarTemplate() {
         return QString();
     }
     // 4.
-    const QString texto = Utils::BytesParaHex(QByteArray(reinterpret_cast<const char*>(saida.data()), kTamanhoTemplate));
+    const QString texto =
+        Utils::BytesParaHex(QByteArray(reinterpret_cast<const char*>(saida.data()), kTamanhoTemplate));
     LimparCapturas();
     return texto;
 }
 
-void TLCControle::FecharDispositivo() { SFEP_Uninitialize(); }
+void TLCControle::FecharDispositivo() {
+    SFEP_Uninitialize();
+}
 
 void TLCControle::MarcarCaptura(int captura) {
     if (!frmLeitor) return;
     switch (captura) {
-    case 1: frmLeitor->chkCaptura1->setChecked(true); break;
-    case 2: frmLeitor->chkCaptura2->setChecked(true); break;
-    case 3: frmLeitor->chkCaptura3->setChecked(true); break;
-    default: break;
+    case 1:
+        frmLeitor->chkCaptura1->setChecked(true);
+        break;
+    case 2:
+        frmLeitor->chkCaptura2->setChecked(true);
+        break;
+    case 3:
+        frmLeitor->chkCaptura3->setChecked(true);
+        break;
+    default:
+        break;
     }
 }
 

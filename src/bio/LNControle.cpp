@@ -68,7 +68,8 @@ bool TLNControle::InicializarDispositivo() {
     objDevice.call("Open", {OleVariant::ref(IdDispositivoNitgen)});
     // 4.
     if (objDevice.get("ErrorCode").toInt() != 0) return false;
-    UiServices::dialogs().message(MessageKind::Information, QStringLiteral("Hamster pronto, informe o número do cartão"),
+    UiServices::dialogs().message(MessageKind::Information,
+                                  QStringLiteral("Hamster pronto, informe o número do cartão"),
                                   int(MessageButton::Ok));
     return true;
 }
@@ -86,12 +87,14 @@ QString TLNControle::CapturarTemplate() {
         objFPData.call("Export", {objExtraction.get("FIR"), 7});
         // 5.
         std::int32_t fingerId = objFPData.get("FingerID", {0}).toInt();
-        const std::vector<std::uint8_t> bytes = objFPData.get("FPData", {OleVariant::ref(fingerId), 0}).toBytes();
+        const std::vector<std::uint8_t> bytes =
+            objFPData.get("FPData", {OleVariant::ref(fingerId), 0}).toBytes();
         // 6.
         const QString texto = Utils::BytesParaHex(
             QByteArray(reinterpret_cast<const char*>(bytes.data()), qsizetype(bytes.size())));
         // 7.
-        UiServices::dialogs().message(MessageKind::Information, QStringLiteral("Retire o dedo!"), int(MessageButton::Ok));
+        UiServices::dialogs().message(MessageKind::Information, QStringLiteral("Retire o dedo!"),
+                                      int(MessageButton::Ok));
         return texto;
     } catch (const std::exception& e) {
         // 8. The only diagnostic line the program writes.

@@ -24,8 +24,8 @@ const QString kLeitorLC = QStringLiteral("Leitor LC");
 } // namespace
 
 TfrmLeitor::TfrmLeitor(QWidget* owner)
-    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint | Qt::WindowMinimizeButtonHint |
-                         Qt::WindowCloseButtonHint) {
+    : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
     using namespace Form;
     setObjectName(QStringLiteral("frmLeitor"));
     setWindowTitle(QStringLiteral("Leitor USB"));
@@ -39,8 +39,8 @@ TfrmLeitor::TfrmLeitor(QWidget* owner)
     lblStatusLeitor = label(gpbHamster, "lblStatusLeitor", QStringLiteral("StatusLeitor"), 12, 22, 264, 30);
     lblStatusLeitor->setAlignment(Qt::AlignLeft | Qt::AlignTop);
 
-    gpbCadastroHamster = group(gpbHamster, "gpbCadastroHamster", QStringLiteral("Cadastrar Template via leitor USB"),
-                               12, 60, 264, 126);
+    gpbCadastroHamster = group(gpbHamster, "gpbCadastroHamster",
+                               QStringLiteral("Cadastrar Template via leitor USB"), 12, 60, 264, 126);
     Label8 = label(gpbCadastroHamster, "Label8", QStringLiteral("Dispositivo:"), 12, 28, 64);
     cboDispositivos = combo(gpbCadastroHamster, "cboDispositivos", {}, 80, 24, 168, true);
     // Free text as typed: no completion that would choose a reader half-way through a word, and a typed
@@ -71,7 +71,8 @@ TfrmLeitor::TfrmLeitor(QWidget* owner)
     // Typing counts as choosing: every change of the text, chosen or typed, runs the handler.
     connect(cboDispositivos, &QComboBox::currentTextChanged, this,
             [this] { UiServices::guarded([this] { cboDispositivosChange(); }); });
-    connect(btnCapturar, &QPushButton::clicked, this, [this] { UiServices::guarded([this] { btnCapturarClick(); }); });
+    connect(btnCapturar, &QPushButton::clicked, this,
+            [this] { UiServices::guarded([this] { btnCapturarClick(); }); });
 
     frmLeitor = this;
     FormCreate();
@@ -81,7 +82,9 @@ TfrmLeitor::~TfrmLeitor() {
     if (frmLeitor == this) frmLeitor = nullptr;
 }
 
-void TfrmLeitor::FormCreate() { CarregarDispositivos(); }
+void TfrmLeitor::FormCreate() {
+    CarregarDispositivos();
+}
 
 void TfrmLeitor::CarregarDispositivos() {
     // Adding items must not count as the operator's choice: no reader is chosen when the window opens.
@@ -118,7 +121,8 @@ void TfrmLeitor::cboDispositivosChange() {
 void TfrmLeitor::btnCapturarClick() {
     // 1.
     if (txtPis->text().isEmpty()) {
-        UiServices::dialogs().message(MessageKind::Warning, QStringLiteral("Favor informar o número do cartão!"),
+        UiServices::dialogs().message(MessageKind::Warning,
+                                      QStringLiteral("Favor informar o número do cartão!"),
                                       int(MessageButton::Ok));
         return;
     }

@@ -20,10 +20,12 @@ void TstAso15Incompleta::semLeitor() {
     TestDialogs dialogs;
     UiServices::setDialogs(&dialogs);
     QVERIFY(ASO15::Carregadas() == nullptr);
-    QVERIFY2(QString::fromUtf8(ASO15::UltimoErro()).contains(QStringLiteral("SFEP_Uninitialize")), ASO15::UltimoErro());
+    QVERIFY2(QString::fromUtf8(ASO15::UltimoErro()).contains(QStringLiteral("SFEP_Uninitialize")),
+             ASO15::UltimoErro());
     {
         TfrmLeitor janela;
-        QCOMPARE(janela.lblStatusLeitor->text(), QStringLiteral("Não foi possível encontrar o leitor USB LC."));
+        QCOMPARE(janela.lblStatusLeitor->text(),
+                 QStringLiteral("Não foi possível encontrar o leitor USB LC."));
         QCOMPARE(janela.cboDispositivos->count(), 0);
         QVERIFY(!janela.btnCapturar->isEnabled());
         QCOMPARE(LeitorLC->CapturarTemplate(), QString());

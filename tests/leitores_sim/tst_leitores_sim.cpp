@@ -16,11 +16,13 @@
 namespace {
 QStringList itens(const QComboBox* c) {
     QStringList r;
-    for (int i = 0; i < c->count(); ++i) r << c->itemText(i);
+    for (int i = 0; i < c->count(); ++i)
+        r << c->itemText(i);
     return r;
 }
 
-const char* const kKnobs[] = {"VELTOREP_SIM_NITGEN", "VELTOREP_SIM_NITGEN_ERRORS", "VELTOREP_SIM_LC", "VELTOREP_SIM_LC_INIT"};
+const char* const kKnobs[] = {"VELTOREP_SIM_NITGEN", "VELTOREP_SIM_NITGEN_ERRORS", "VELTOREP_SIM_LC",
+                              "VELTOREP_SIM_LC_INIT"};
 } // namespace
 
 class TstLeitoresSim : public QObject {
@@ -41,7 +43,8 @@ private:
 };
 
 void TstLeitoresSim::init() {
-    for (const char* k : kKnobs) qunsetenv(k);
+    for (const char* k : kKnobs)
+        qunsetenv(k);
     QVERIFY(SimNitgen::registrar());
     PisCapturado.clear();
     Template1Capturado.clear();
@@ -52,7 +55,8 @@ void TstLeitoresSim::cleanup() {
     if (frmLeitor) delete frmLeitor;
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
     LNControle::LiberarReferencias();
-    for (const char* k : kKnobs) qunsetenv(k);
+    for (const char* k : kKnobs)
+        qunsetenv(k);
 }
 
 TfrmLeitor* TstLeitoresSim::abrir(JanelaTeste& t) {
@@ -84,7 +88,7 @@ void TstLeitoresSim::cadastroComLeitorLC() {
         QVERIFY(tpl.startsWith(QStringLiteral("04")));
     }
     QVERIFY(Template1Capturado != Template2Capturado); // two fingers
-    QVERIFY(t.dialogs.mensagens.isEmpty()); // the three captures of each finger matched
+    QVERIFY(t.dialogs.mensagens.isEmpty());            // the three captures of each finger matched
 }
 
 void TstLeitoresSim::cadastroComLeitorLN() {
@@ -109,12 +113,12 @@ void TstLeitoresSim::leitorDesligado_data() {
     QTest::addColumn<QByteArray>("valor");
     QTest::addColumn<QStringList>("leitores");
     QTest::addColumn<QString>("status");
-    QTest::newRow("sem Nitgen") << QByteArray("VELTOREP_SIM_NITGEN") << QByteArray("0") << QStringList{"Leitor LC"}
-                                << QStringLiteral("Inicializado com sucesso.");
+    QTest::newRow("sem Nitgen") << QByteArray("VELTOREP_SIM_NITGEN") << QByteArray("0")
+                                << QStringList{"Leitor LC"} << QStringLiteral("Inicializado com sucesso.");
     QTest::newRow("sem LC") << QByteArray("VELTOREP_SIM_LC") << QByteArray("off") << QStringList{"Leitor LN"}
                             << QStringLiteral("Não foi possível encontrar o leitor USB LC.");
-    QTest::newRow("LC falha") << QByteArray("VELTOREP_SIM_LC_INIT") << QByteArray("5") << QStringList{"Leitor LN"}
-                              << QStringLiteral("falha!!\r\nERROR CODE = 5");
+    QTest::newRow("LC falha") << QByteArray("VELTOREP_SIM_LC_INIT") << QByteArray("5")
+                              << QStringList{"Leitor LN"} << QStringLiteral("falha!!\r\nERROR CODE = 5");
 }
 
 void TstLeitoresSim::leitorDesligado() {

@@ -11,18 +11,22 @@ namespace FakeAso15 {
 namespace {
 Roteiro g_roteiro;
 
-int proximo(QList<int>& fila) { return fila.isEmpty() ? 0 : fila.takeFirst(); }
+int proximo(QList<int>& fila) {
+    return fila.isEmpty() ? 0 : fila.takeFirst();
+}
 
 QString caixas() {
     if (!frmLeitor) return QStringLiteral("---");
-    return QString(frmLeitor->chkCaptura1->isChecked() ? u'1' : u'0') + (frmLeitor->chkCaptura2->isChecked() ? u'1' : u'0') +
+    return QString(frmLeitor->chkCaptura1->isChecked() ? u'1' : u'0') +
+           (frmLeitor->chkCaptura2->isChecked() ? u'1' : u'0') +
            (frmLeitor->chkCaptura3->isChecked() ? u'1' : u'0');
 }
 
 QByteArray registro() {
     QByteArray b(ASO15::kTamanhoTemplate, 0);
     b[0] = 0x04;
-    for (int i = 1; i < b.size(); ++i) b[i] = char(i % 256);
+    for (int i = 1; i < b.size(); ++i)
+        b[i] = char(i % 256);
     return b;
 }
 
@@ -79,13 +83,14 @@ std::int32_t uninitialize() {
 }
 }
 
-const ASO15::Funcoes kTabela = {initialize, setConfig, capture, createTemplate, match, fingerPress,
-                                getTemplateForRegister, uninitialize};
+const ASO15::Funcoes kTabela = {
+    initialize, setConfig, capture, createTemplate, match, fingerPress, getTemplateForRegister, uninitialize};
 } // namespace
 
 QStringList Roteiro::nomes() const {
     QStringList n;
-    for (const QString& c : chamadas) n << c.left(c.indexOf(u'('));
+    for (const QString& c : chamadas)
+        n << c.left(c.indexOf(u'('));
     return n;
 }
 
@@ -95,9 +100,15 @@ Roteiro& instalar() {
     return g_roteiro;
 }
 
-Roteiro& roteiro() { return g_roteiro; }
+Roteiro& roteiro() {
+    return g_roteiro;
+}
 
-void remover() { ASO15::InstalarFuncoes(nullptr); }
+void remover() {
+    ASO15::InstalarFuncoes(nullptr);
+}
 
-QString templateEsperado() { return Utils::BytesParaHex(registro()); }
+QString templateEsperado() {
+    return Utils::BytesParaHex(registro());
+}
 } // namespace FakeAso15

@@ -11,11 +11,16 @@ Roteiro g_roteiro;
 
 QString arg(const VARIANT* v) {
     switch (v->vt) {
-    case VT_BYREF | VT_I4: return QStringLiteral("&%1").arg(*v->plVal);
-    case VT_BYREF | VT_UI4: return QStringLiteral("&u%1").arg(*v->pulVal);
-    case VT_I4: return QString::number(v->lVal);
-    case VT_ARRAY | VT_UI1: return QStringLiteral("[%1]").arg(v->parray ? v->parray->rgsabound[0].cElements : 0);
-    default: return QStringLiteral("vt%1").arg(v->vt);
+    case VT_BYREF | VT_I4:
+        return QStringLiteral("&%1").arg(*v->plVal);
+    case VT_BYREF | VT_UI4:
+        return QStringLiteral("&u%1").arg(*v->pulVal);
+    case VT_I4:
+        return QString::number(v->lVal);
+    case VT_ARRAY | VT_UI1:
+        return QStringLiteral("[%1]").arg(v->parray ? v->parray->rgsabound[0].cElements : 0);
+    default:
+        return QStringLiteral("vt%1").arg(v->vt);
     }
 }
 
@@ -24,7 +29,8 @@ protected:
     explicit Membro(QString nome) : m_nome(std::move(nome)) { m_source = u"FakeNitgen"; }
     void registrar(const QString& membro, const AutomationObject::Args& a) {
         QStringList partes;
-        for (const VARIANT* v : a) partes << arg(v);
+        for (const VARIANT* v : a)
+            partes << arg(v);
         g_roteiro.chamadas << m_nome + u'.' + membro + u'(' + partes.join(u',') + u')';
     }
     // Records the call, then answers.
@@ -56,9 +62,12 @@ public:
             return OleVariant();
         });
         leitura("EnumCount", [this](const Args&) { return OleVariant(std::int32_t(m_enumerados.size())); });
-        leitura("EnumDeviceID", [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0))); });
-        leitura("EnumDeviceNameID", [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0)) & 0xFF); });
-        leitura("EnumDeviceInstance", [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0)) >> 8); });
+        leitura("EnumDeviceID",
+                [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0))); });
+        leitura("EnumDeviceNameID",
+                [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0)) & 0xFF); });
+        leitura("EnumDeviceInstance",
+                [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0)) >> 8); });
         metodo("MakeDeviceID", [](const Args& a) { return OleVariant(argInt(a, 0) | (argInt(a, 1) << 8)); });
         leitura("openedDeviceID", [](const Args&) { return OleVariant(g_roteiro.aberto); });
         metodo("Close", [](const Args&) { return OleVariant(); });
@@ -97,7 +106,8 @@ public:
         leitura("FingerID", [](const Args&) { return OleVariant(7); });
         leitura("FPData", [](const Args&) {
             const QByteArray& t = g_roteiro.templateCapturado;
-            return OleVariant::fromBytes(reinterpret_cast<const std::uint8_t*>(t.constData()), std::size_t(t.size()));
+            return OleVariant::fromBytes(reinterpret_cast<const std::uint8_t*>(t.constData()),
+                                         std::size_t(t.size()));
         });
     }
 };
@@ -128,7 +138,8 @@ QStringList Roteiro::de(const QString& prefixo) const {
 Roteiro& instalar() {
     g_roteiro = Roteiro();
     g_roteiro.templateCapturado = QByteArray(404, 0);
-    for (int i = 0; i < 404; ++i) g_roteiro.templateCapturado[i] = char(i < 3 ? 0 : i == 3 ? 3 : (i * 7) % 256);
+    for (int i = 0; i < 404; ++i)
+        g_roteiro.templateCapturado[i] = char(i < 3 ? 0 : i == 3 ? 3 : (i * 7) % 256);
     ComRegistry::registerClass(kClsid, "NBioBSPCOM.NBioBSP", [](REFIID riid, void** ppv) -> HRESULT {
         ++g_roteiro.criados;
         auto* bsp = new Bsp();
@@ -139,7 +150,9 @@ Roteiro& instalar() {
     return g_roteiro;
 }
 
-Roteiro& roteiro() { return g_roteiro; }
+Roteiro& roteiro() {
+    return g_roteiro;
+}
 
 void remover() {
     ComRegistry::unregisterClass(kClsid);

@@ -11,13 +11,13 @@
 
 namespace FakeNitgen {
 struct Roteiro {
-    QList<int> leitores;            // device ids Enumerate finds
-    int erroAbrir = 0;              // Device.ErrorCode after Open
-    int erroExtracao = 0;           // Extraction.ErrorCode
+    QList<int> leitores;                // device ids Enumerate finds
+    int erroAbrir = 0;                  // Device.ErrorCode after Open
+    int erroExtracao = 0;               // Extraction.ErrorCode
     std::optional<QString> erroCaptura; // Extraction.Capture raises this message
-    QByteArray templateCapturado;   // what FPData.FPData yields (404 bytes by default)
+    QByteArray templateCapturado;       // what FPData.FPData yields (404 bytes by default)
     int aberto = 0;
-    int criados = 0;                // BSP objects created
+    int criados = 0; // BSP objects created
     QStringList chamadas;
     QStringList de(const QString& prefixo) const;
 };

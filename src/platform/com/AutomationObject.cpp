@@ -6,7 +6,8 @@
 
 namespace {
 std::string lower(std::string s) {
-    for (char& c : s) c = char(std::tolower(static_cast<unsigned char>(c)));
+    for (char& c : s)
+        c = char(std::tolower(static_cast<unsigned char>(c)));
     return s;
 }
 } // namespace
@@ -51,8 +52,8 @@ HRESULT AutomationObject::GetIDsOfNames(REFIID, OLECHAR** names, std::uint32_t c
     return hr;
 }
 
-HRESULT AutomationObject::Invoke(DISPID id, REFIID, LCID, std::uint16_t flags, DISPPARAMS* params, VARIANT* result,
-                                 EXCEPINFO* info, std::uint32_t*) {
+HRESULT AutomationObject::Invoke(DISPID id, REFIID, LCID, std::uint16_t flags, DISPPARAMS* params,
+                                 VARIANT* result, EXCEPINFO* info, std::uint32_t*) {
     if (id < 1 || std::size_t(id) > m_members.size()) return DISP_E_MEMBERNOTFOUND;
     const Member& m = m_members[std::size_t(id) - 1];
     if (!params) return E_INVALIDARG;
@@ -67,7 +68,8 @@ HRESULT AutomationObject::Invoke(DISPID id, REFIID, LCID, std::uint16_t flags, D
     } else if (params->cNamedArgs) {
         return DISP_E_PARAMNOTFOUND;
     }
-    for (std::uint32_t i = 0; i < positional; ++i) args.push_back(&params->rgvarg[params->cArgs - 1 - i]);
+    for (std::uint32_t i = 0; i < positional; ++i)
+        args.push_back(&params->rgvarg[params->cArgs - 1 - i]);
     try {
         OleVariant value;
         if (isPut) {
@@ -153,7 +155,9 @@ AutomationObject::Member& AutomationObject::member(const std::string& name) {
     return m_members.back();
 }
 
-void AutomationObject::method(const std::string& name, Getter call) { member(name).call = std::move(call); }
+void AutomationObject::method(const std::string& name, Getter call) {
+    member(name).call = std::move(call);
+}
 
 void AutomationObject::property(const std::string& name, Getter get, Putter put) {
     Member& m = member(name);

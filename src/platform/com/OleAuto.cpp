@@ -19,27 +19,38 @@ ArrayBlock* blockOf(SAFEARRAY* a) {
 
 std::uint32_t elementSize(VARTYPE vt) {
     switch (vt) {
-    case VT_UI1: return 1;
+    case VT_UI1:
+        return 1;
     case VT_I2:
-    case VT_BOOL: return 2;
+    case VT_BOOL:
+        return 2;
     case VT_I4:
     case VT_UI4:
-    case VT_INT: return 4;
+    case VT_INT:
+        return 4;
     case VT_BSTR:
     case VT_UNKNOWN:
-    case VT_DISPATCH: return sizeof(void*);
-    case VT_VARIANT: return sizeof(VARIANT);
-    default: return 0;
+    case VT_DISPATCH:
+        return sizeof(void*);
+    case VT_VARIANT:
+        return sizeof(VARIANT);
+    default:
+        return 0;
     }
 }
 
 std::uint16_t featuresOf(VARTYPE vt) {
     switch (vt) {
-    case VT_BSTR: return FADF_BSTR;
-    case VT_UNKNOWN: return FADF_UNKNOWN;
-    case VT_DISPATCH: return FADF_DISPATCH;
-    case VT_VARIANT: return FADF_VARIANT;
-    default: return 0;
+    case VT_BSTR:
+        return FADF_BSTR;
+    case VT_UNKNOWN:
+        return FADF_UNKNOWN;
+    case VT_DISPATCH:
+        return FADF_DISPATCH;
+    case VT_VARIANT:
+        return FADF_VARIANT;
+    default:
+        return 0;
     }
 }
 
@@ -48,14 +59,16 @@ void clearElements(SAFEARRAY* a) {
     const std::uint32_t n = a->rgsabound[0].cElements;
     if (a->fFeatures & FADF_BSTR) {
         auto* p = static_cast<BSTR*>(a->pvData);
-        for (std::uint32_t i = 0; i < n; ++i) SysFreeString(std::exchange(p[i], nullptr));
+        for (std::uint32_t i = 0; i < n; ++i)
+            SysFreeString(std::exchange(p[i], nullptr));
     } else if (a->fFeatures & (FADF_UNKNOWN | FADF_DISPATCH)) {
         auto* p = static_cast<IUnknown**>(a->pvData);
         for (std::uint32_t i = 0; i < n; ++i)
             if (p[i]) std::exchange(p[i], nullptr)->Release();
     } else if (a->fFeatures & FADF_VARIANT) {
         auto* p = static_cast<VARIANT*>(a->pvData);
-        for (std::uint32_t i = 0; i < n; ++i) VariantClear(&p[i]);
+        for (std::uint32_t i = 0; i < n; ++i)
+            VariantClear(&p[i]);
     }
 }
 } // namespace
@@ -76,12 +89,15 @@ extern "C" HRESULT VariantClear(VARIANT* v) {
             }
         } else {
             switch (v->vt) {
-            case VT_BSTR: SysFreeString(v->bstrVal); break;
+            case VT_BSTR:
+                SysFreeString(v->bstrVal);
+                break;
             case VT_UNKNOWN:
             case VT_DISPATCH:
                 if (v->punkVal) v->punkVal->Release();
                 break;
-            default: break;
+            default:
+                break;
             }
         }
     }
@@ -102,7 +118,8 @@ extern "C" HRESULT VariantCopy(VARIANT* dest, const VARIANT* src) {
                 if (FAILED(hr)) return hr;
             }
         } else if (src->vt == VT_BSTR) {
-            copy.bstrVal = src->bstrVal ? SysAllocStringLen(src->bstrVal, SysStringLen(src->bstrVal)) : nullptr;
+            copy.bstrVal =
+                src->bstrVal ? SysAllocStringLen(src->bstrVal, SysStringLen(src->bstrVal)) : nullptr;
             if (src->bstrVal && !copy.bstrVal) return E_OUTOFMEMORY;
         } else if ((src->vt == VT_UNKNOWN || src->vt == VT_DISPATCH) && src->punkVal) {
             src->punkVal->AddRef();
@@ -162,7 +179,8 @@ extern "C" HRESULT SafeArrayCopy(SAFEARRAY* a, SAFEARRAY** copy) {
     } else if (a->fFeatures & FADF_VARIANT) {
         auto* from = static_cast<VARIANT*>(a->pvData);
         auto* to = static_cast<VARIANT*>(c->pvData);
-        for (std::uint32_t i = 0; i < n; ++i) VariantCopy(&to[i], &from[i]);
+        for (std::uint32_t i = 0; i < n; ++i)
+            VariantCopy(&to[i], &from[i]);
     } else if (n) {
         std::memcpy(c->pvData, a->pvData, std::size_t(n) * a->cbElements);
     }
@@ -198,9 +216,13 @@ extern "C" HRESULT SafeArrayGetUBound(SAFEARRAY* a, std::uint32_t dim, std::int3
     return S_OK;
 }
 
-extern "C" std::uint32_t SafeArrayGetDim(SAFEARRAY* a) { return a ? a->cDims : 0; }
+extern "C" std::uint32_t SafeArrayGetDim(SAFEARRAY* a) {
+    return a ? a->cDims : 0;
+}
 
-extern "C" std::uint32_t SafeArrayGetElemsize(SAFEARRAY* a) { return a ? a->cbElements : 0; }
+extern "C" std::uint32_t SafeArrayGetElemsize(SAFEARRAY* a) {
+    return a ? a->cbElements : 0;
+}
 
 extern "C" HRESULT SafeArrayGetVartype(SAFEARRAY* a, VARTYPE* vt) {
     if (!a || !vt) return E_INVALIDARG;

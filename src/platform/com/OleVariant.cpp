@@ -6,7 +6,9 @@
 #include <limits>
 
 namespace {
-[[noreturn]] void typeMismatch() { throw EOleSysError(SysErrorMessage(DISP_E_TYPEMISMATCH), DISP_E_TYPEMISMATCH); }
+[[noreturn]] void typeMismatch() {
+    throw EOleSysError(SysErrorMessage(DISP_E_TYPEMISMATCH), DISP_E_TYPEMISMATCH);
+}
 
 [[noreturn]] void sysError(HRESULT hr) {
     std::string text = SysErrorMessage(hr);
@@ -28,22 +30,39 @@ VARIANT deref(const VARIANT& v) {
     }
     switch (out.vt) {
     case VT_I4:
-    case VT_INT: out.lVal = *v.plVal; break;
-    case VT_UI4: out.ulVal = *v.pulVal; break;
-    case VT_I2: out.iVal = *static_cast<std::int16_t*>(v.byref); break;
-    case VT_BOOL: out.boolVal = *static_cast<VARIANT_BOOL*>(v.byref); break;
-    case VT_UI1: out.bVal = *static_cast<std::uint8_t*>(v.byref); break;
-    case VT_BSTR: out.bstrVal = *static_cast<BSTR*>(v.byref); break;
+    case VT_INT:
+        out.lVal = *v.plVal;
+        break;
+    case VT_UI4:
+        out.ulVal = *v.pulVal;
+        break;
+    case VT_I2:
+        out.iVal = *static_cast<std::int16_t*>(v.byref);
+        break;
+    case VT_BOOL:
+        out.boolVal = *static_cast<VARIANT_BOOL*>(v.byref);
+        break;
+    case VT_UI1:
+        out.bVal = *static_cast<std::uint8_t*>(v.byref);
+        break;
+    case VT_BSTR:
+        out.bstrVal = *static_cast<BSTR*>(v.byref);
+        break;
     case VT_UNKNOWN:
-    case VT_DISPATCH: out.punkVal = *static_cast<IUnknown**>(v.byref); break;
-    default: out.vt = VT_ERROR; break;
+    case VT_DISPATCH:
+        out.punkVal = *static_cast<IUnknown**>(v.byref);
+        break;
+    default:
+        out.vt = VT_ERROR;
+        break;
     }
     return out;
 }
 
 std::int32_t parseInt(std::u16string_view text) {
     std::size_t i = 0;
-    while (i < text.size() && text[i] == u' ') ++i;
+    while (i < text.size() && text[i] == u' ')
+        ++i;
     bool negative = false;
     if (i < text.size() && (text[i] == u'-' || text[i] == u'+')) negative = text[i++] == u'-';
     if (i == text.size()) typeMismatch();
@@ -137,32 +156,44 @@ OleVariant& OleVariant::operator=(OleVariant other) noexcept {
 std::int32_t OleVariant::toInt() const {
     const VARIANT v = deref(m_v);
     switch (v.vt) {
-    case VT_EMPTY: return 0;
+    case VT_EMPTY:
+        return 0;
     case VT_I4:
-    case VT_INT: return v.lVal;
+    case VT_INT:
+        return v.lVal;
     case VT_UI4:
         if (v.ulVal > std::uint32_t(std::numeric_limits<std::int32_t>::max())) typeMismatch();
         return std::int32_t(v.ulVal);
-    case VT_I2: return v.iVal;
-    case VT_UI1: return v.bVal;
-    case VT_BOOL: return v.boolVal ? -1 : 0;
-    case VT_BSTR: return parseInt(v.bstrVal ? std::u16string_view(v.bstrVal, SysStringLen(v.bstrVal)) : u"");
-    default: typeMismatch();
+    case VT_I2:
+        return v.iVal;
+    case VT_UI1:
+        return v.bVal;
+    case VT_BOOL:
+        return v.boolVal ? -1 : 0;
+    case VT_BSTR:
+        return parseInt(v.bstrVal ? std::u16string_view(v.bstrVal, SysStringLen(v.bstrVal)) : u"");
+    default:
+        typeMismatch();
     }
 }
 
 WideString OleVariant::toWideString() const {
     const VARIANT v = deref(m_v);
     switch (v.vt) {
-    case VT_EMPTY: return {};
-    case VT_BSTR: return WideString(v.bstrVal ? std::u16string_view(v.bstrVal, SysStringLen(v.bstrVal)) : u"");
+    case VT_EMPTY:
+        return {};
+    case VT_BSTR:
+        return WideString(v.bstrVal ? std::u16string_view(v.bstrVal, SysStringLen(v.bstrVal)) : u"");
     case VT_I4:
     case VT_INT:
     case VT_I2:
     case VT_UI1:
-    case VT_BOOL: return WideString::fromUtf8(std::to_string(toInt()));
-    case VT_UI4: return WideString::fromUtf8(std::to_string(v.ulVal));
-    default: typeMismatch();
+    case VT_BOOL:
+        return WideString::fromUtf8(std::to_string(toInt()));
+    case VT_UI4:
+        return WideString::fromUtf8(std::to_string(v.ulVal));
+    default:
+        typeMismatch();
     }
 }
 
@@ -220,14 +251,16 @@ OleVariant Dispatch::invoke(std::string_view name, std::uint16_t flags, std::vec
     const DISPID id = idOf(name);
     // Automation passes the arguments last first.
     std::vector<VARIANT> reversed(args.size());
-    for (std::size_t i = 0; i < args.size(); ++i) std::memcpy(&reversed[args.size() - 1 - i], args[i].data(), sizeof(VARIANT));
+    for (std::size_t i = 0; i < args.size(); ++i)
+        std::memcpy(&reversed[args.size() - 1 - i], args[i].data(), sizeof(VARIANT));
     DISPID putId = DISPID_PROPERTYPUT;
     DISPPARAMS params{reversed.data(), put ? &putId : nullptr, std::uint32_t(reversed.size()), put ? 1u : 0u};
     VARIANT result;
     VariantInit(&result);
     EXCEPINFO info{};
     std::uint32_t argErr = 0;
-    const HRESULT hr = m_object->Invoke(id, GUID_NULL, 0, flags, &params, put ? nullptr : &result, &info, &argErr);
+    const HRESULT hr =
+        m_object->Invoke(id, GUID_NULL, 0, flags, &params, put ? nullptr : &result, &info, &argErr);
     if (FAILED(hr)) {
         VariantClear(&result);
         if (hr != DISP_E_EXCEPTION) sysError(hr);

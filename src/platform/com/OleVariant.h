@@ -27,7 +27,9 @@ public:
     OleVariant(const Dispatch& object);
     // A byte array (VT_ARRAY | VT_UI1), indexed from 0.
     static OleVariant fromBytes(const std::uint8_t* data, std::size_t size);
-    static OleVariant fromBytes(const std::vector<std::uint8_t>& bytes) { return fromBytes(bytes.data(), bytes.size()); }
+    static OleVariant fromBytes(const std::vector<std::uint8_t>& bytes) {
+        return fromBytes(bytes.data(), bytes.size());
+    }
     // By-reference integers: the callee reads and may write the caller's variable.
     static OleVariant ref(std::int32_t& value);
     static OleVariant ref(std::uint32_t& value);
@@ -74,6 +76,7 @@ public:
 
 private:
     DISPID idOf(std::string_view name) const;
-    OleVariant invoke(std::string_view name, std::uint16_t flags, std::vector<OleVariant> args, bool put) const;
+    OleVariant invoke(std::string_view name, std::uint16_t flags, std::vector<OleVariant> args,
+                      bool put) const;
     ComPtr<IDispatch> m_object;
 };

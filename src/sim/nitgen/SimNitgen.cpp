@@ -22,7 +22,9 @@ constexpr std::int32_t kErroDispositivoFechado = 0x0105;
 constexpr std::int32_t kErroSemDigital = 0x0201;
 constexpr std::uint8_t kMarcaFir[4] = {'F', 'I', 'R', '1'};
 
-std::int32_t idDe(std::int32_t nomeId, std::int32_t instancia) { return nomeId | (instancia << 8); }
+std::int32_t idDe(std::int32_t nomeId, std::int32_t instancia) {
+    return nomeId | (instancia << 8);
+}
 
 int inteiroDoAmbiente(const char* nome, int padrao) {
     const char* v = std::getenv(nome);
@@ -51,9 +53,12 @@ struct Knobs {
                 if (igual != std::string::npos) {
                     const std::string chave = par.substr(0, igual);
                     const std::int32_t valor = std::int32_t(std::strtol(par.c_str() + igual + 1, nullptr, 0));
-                    if (chave == "open") k.erroAbrir = valor;
-                    else if (chave == "extraction") k.erroExtracao = valor;
-                    else if (chave == "capture") k.erroCaptura = valor;
+                    if (chave == "open")
+                        k.erroAbrir = valor;
+                    else if (chave == "extraction")
+                        k.erroExtracao = valor;
+                    else if (chave == "capture")
+                        k.erroCaptura = valor;
                 }
                 inicio = fim + 1;
             }
@@ -71,7 +76,9 @@ struct Estado {
     std::uint32_t capturas = 0;
 };
 
-[[noreturn]] void falhar(const char16_t* mensagem) { throw AutomationError{E_FAIL, mensagem}; }
+[[noreturn]] void falhar(const char16_t* mensagem) {
+    throw AutomationError{E_FAIL, mensagem};
+}
 
 class Dispositivo final : public AutomationObject {
 public:
@@ -80,14 +87,16 @@ public:
         method("Enumerate", [this](const Args& a) {
             requireArgs(a, 0);
             m->enumerados.clear();
-            for (int i = 0; i < m->knobs.leitores; ++i) m->enumerados.push_back(idDe(kNomeHamster, i));
+            for (int i = 0; i < m->knobs.leitores; ++i)
+                m->enumerados.push_back(idDe(kNomeHamster, i));
             m_erro = 0;
             return OleVariant();
         });
         property("EnumCount", [this](const Args&) { return OleVariant(std::int32_t(m->enumerados.size())); });
         property("EnumDeviceID", [this](const Args& a) { return OleVariant(enumerado(a)); });
         property("EnumDeviceNameID", [this](const Args& a) { return OleVariant(enumerado(a) & 0xFF); });
-        property("EnumDeviceInstance", [this](const Args& a) { return OleVariant((enumerado(a) >> 8) & 0xFF); });
+        property("EnumDeviceInstance",
+                 [this](const Args& a) { return OleVariant((enumerado(a) >> 8) & 0xFF); });
         method("MakeDeviceID", [](const Args& a) {
             requireArgs(a, 2);
             return OleVariant(idDe(argInt(a, 0), argInt(a, 1)));
@@ -104,7 +113,8 @@ public:
             requireArgs(a, 1);
             const std::int32_t id = argInt(a, 0);
             bool existe = false;
-            for (std::int32_t e : m->enumerados) existe = existe || e == id;
+            for (std::int32_t e : m->enumerados)
+                existe = existe || e == id;
             if (!existe) {
                 m_erro = kErroDispositivoInvalido;
             } else if (m->knobs.erroAbrir != 0) {
@@ -133,16 +143,20 @@ class Extracao final : public AutomationObject {
 public:
     explicit Extracao(std::shared_ptr<Estado> e) : m(std::move(e)) {
         m_source = u"NBioBSPCOM.Extraction";
-        property("WindowStyle", [this](const Args&) { return OleVariant(m_estilo); },
-                 [this](const Args&, const VARIANT& v) { m_estilo = argInt({const_cast<VARIANT*>(&v)}, 0); });
-        property("VerifyImageQuality", [this](const Args&) { return OleVariant(m_qualidade); },
-                 [this](const Args&, const VARIANT& v) { m_qualidade = argInt({const_cast<VARIANT*>(&v)}, 0); });
-        property("ErrorCode", [this](const Args&) { return OleVariant(m_erro ? m_erro : m->knobs.erroExtracao); });
+        property(
+            "WindowStyle", [this](const Args&) { return OleVariant(m_estilo); },
+            [this](const Args&, const VARIANT& v) { m_estilo = argInt({const_cast<VARIANT*>(&v)}, 0); });
+        property(
+            "VerifyImageQuality", [this](const Args&) { return OleVariant(m_qualidade); },
+            [this](const Args&, const VARIANT& v) { m_qualidade = argInt({const_cast<VARIANT*>(&v)}, 0); });
+        property("ErrorCode",
+                 [this](const Args&) { return OleVariant(m_erro ? m_erro : m->knobs.erroExtracao); });
         method("Capture", [this](const Args& a) {
             requireArgs(a, 1);
             argInt(a, 0); // the purpose
             m_fir.clear();
-            if (m->knobs.demoraMs > 0) std::this_thread::sleep_for(std::chrono::milliseconds(m->knobs.demoraMs));
+            if (m->knobs.demoraMs > 0)
+                std::this_thread::sleep_for(std::chrono::milliseconds(m->knobs.demoraMs));
             if (m->aberto == 0) {
                 m_erro = kErroDispositivoFechado;
             } else if (m->knobs.erroCaptura != 0) {
@@ -163,9 +177,11 @@ private:
         std::vector<std::uint8_t> t(kTamanhoTemplate);
         t[0] = 0x00, t[1] = 0x00, t[2] = 0x00, t[3] = 0x03;
         const std::uint32_t serie = ++m->capturas;
-        for (int i = 0; i < 4; ++i) t[4 + i] = std::uint8_t(serie >> (8 * (3 - i)));
+        for (int i = 0; i < 4; ++i)
+            t[4 + i] = std::uint8_t(serie >> (8 * (3 - i)));
         std::uniform_int_distribution<int> byte(0, 255);
-        for (std::size_t i = 8; i < t.size(); ++i) t[i] = std::uint8_t(byte(m->aleatorio));
+        for (std::size_t i = 8; i < t.size(); ++i)
+            t[i] = std::uint8_t(byte(m->aleatorio));
         fir.insert(fir.end(), t.begin(), t.end());
         return fir;
     }
@@ -183,7 +199,8 @@ public:
             const std::vector<std::uint8_t> fir = argBytes(a, 0);
             argInt(a, 1); // the export type
             m_templates.clear();
-            if (fir.size() == 4 + std::size_t(kTamanhoTemplate) && std::equal(kMarcaFir, kMarcaFir + 4, fir.begin())) {
+            if (fir.size() == 4 + std::size_t(kTamanhoTemplate) &&
+                std::equal(kMarcaFir, kMarcaFir + 4, fir.begin())) {
                 m_templates.emplace_back(fir.begin() + 4, fir.end());
                 m_erro = 0;
             } else {
