@@ -35,6 +35,7 @@ private slots:
     void cadastroComLeitorLN();
     void leitorDesligado_data();
     void leitorDesligado();
+    void errosDoLeitorLN_data();
     void errosDoLeitorLN();
 
 private:
@@ -134,17 +135,28 @@ void TstLeitoresSim::leitorDesligado() {
     QCOMPARE(janela->lblStatusLeitor->text(), status);
 }
 
+void TstLeitoresSim::errosDoLeitorLN_data() {
+    QTest::addColumn<QByteArray>("erros");
+    QTest::addColumn<int>("mensagens");
+    // A reader that does not open: no "Hamster pronto" message; with an extraction error nothing is captured.
+    QTest::newRow("abrir e extrair") << QByteArray("open=0x0104,extraction=0x0201") << 1;
+    // A capture that yields no fingerprint: nothing to export, no template.
+    QTest::newRow("captura") << QByteArray("capture=0x0202") << 2;
+}
+
 void TstLeitoresSim::errosDoLeitorLN() {
-    // A reader that does not open: no message. An extraction error: no template, the window stays open.
-    qputenv("VELTOREP_SIM_NITGEN_ERRORS", "open=0x0104,extraction=0x0201");
+    QFETCH(QByteArray, erros);
+    QFETCH(int, mensagens);
+    qputenv("VELTOREP_SIM_NITGEN_ERRORS", erros);
     JanelaTeste t(true);
     TfrmLeitor* janela = abrir(t);
     janela->cboDispositivos->setCurrentIndex(0);
-    QVERIFY(t.dialogs.mensagens.isEmpty());
     capturar(janela, QStringLiteral("98765432100"));
     QVERIFY(frmLeitor == janela);
     QCOMPARE(Template1Capturado, QString());
     QCOMPARE(janela->lblStatusLeitor->text(), QStringLiteral("Capturar a primeira digital"));
+    QCOMPARE(t.dialogs.mensagens.size(), mensagens); // the prompt for the first finger, after any "pronto"
+    QCOMPARE(t.dialogs.mensagens.last().text, QStringLiteral("Capturar a primeira digital"));
 }
 
 QTEST_MAIN(TstLeitoresSim)
