@@ -3,7 +3,7 @@
 #include "support/TestUi.h"
 #include "bio/TemplatesExemplo.h"
 #include "bio/UsuariosBioRep.h"
-#include "bio/frmLeitorUSB_Captura.h"
+#include "bio/frmLeitorUSB.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaBio.h"
 #include "ui/widgets/StringGrid.h"

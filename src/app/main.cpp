@@ -1,8 +1,10 @@
 // SDKVeltoRep: the console for one or two REP time clocks.
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
+#include "bio/LNControle.h"
 #include "ops/SdkRep.h"
 #include "sim/SdkServerRegistration.h"
+#include "sim/nitgen/SimNitgen.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "util/Utils.h"
 
@@ -34,6 +36,8 @@ int main(int argc, char* argv[]) {
     std::string erro;
     if (!SdkServerRegistration::registerFromEnvironment(&erro))
         std::fprintf(stderr, "SDKVeltoRep: VELTOREP_SDK_LIBRARY: %s\n", erro.c_str());
+    // The simulated Nitgen reader object, unless VELTOREP_SIM_NITGEN switches it off.
+    SimNitgen::registrar();
 
     int status = 0;
     {
@@ -46,6 +50,7 @@ int main(int argc, char* argv[]) {
         janela.activateWindow();
         status = app.exec();
     }
+    LNControle::LiberarReferencias();
     LiberarClientesSDK();
     return status;
 }

@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaBio.h"
 
 #include "bio/GridTemplates.h"
-#include "bio/frmLeitorUSB_Captura.h"
+#include "bio/frmLeitorUSB.h"
 #include "ops/AjusteBiometrico.h"
 #include "ui/common/UiServices.h"
 #include "ui/main/pages/GradeBio.h"

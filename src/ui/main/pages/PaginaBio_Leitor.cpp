@@ -1,4 +1,17 @@
 // The page "Bio"'s door to the USB reader window.
 #include "ui/main/pages/PaginaBio.h"
 
-void PaginaBio::btnLeitorUsbClick() {}
+#include "bio/frmLeitorUSB.h"
+
+void PaginaBio::btnLeitorUsbClick() {
+    // One reader window at a time: the drivers and the captured user are single, program-wide items.
+    if (frmLeitor) {
+        frmLeitor->showNormal();
+        frmLeitor->raise();
+        frmLeitor->activateWindow();
+        return;
+    }
+    // Not modal: the main window stays usable. It frees itself when closed.
+    auto* janela = new TfrmLeitor(ctx.janela());
+    janela->show();
+}

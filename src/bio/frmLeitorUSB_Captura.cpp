@@ -1,5 +1,0 @@
-#include "bio/frmLeitorUSB_Captura.h"
-
-QString PisCapturado;
-QString Template1Capturado;
-QString Template2Capturado;
