@@ -5,6 +5,7 @@
 #include "TestUi.h"
 #include "bio/LNControle.h"
 #include "bio/frmLeitorUSB.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -159,6 +160,15 @@ void TstLeitorUsb::cadastroLC() {
     QCOMPARE(status.at(0), QStringLiteral("Capturar a primeira digital"));
     QCOMPARE(status.at(3), QStringLiteral("Capturar a segunda digital"));
     QVERIFY(t.dialogs.mensagens.isEmpty()); // the LC prompts go to the label only
+    // The user is appended, unmarked, to both grids of the page "Bio".
+    for (const char* nome : {"dsgTemplates", "dsgTemplates2"}) {
+        auto* grade = t.w<StringGrid>(nome);
+        QCOMPARE(grade->RowCount(), 4);
+        QCOMPARE(grade->Cells(0, 3), QString());
+        QCOMPARE(grade->Cells(1, 3), QStringLiteral("12345678902"));
+        QCOMPARE(grade->Cells(2, 3), Template1Capturado);
+        QCOMPARE(grade->Cells(3, 3), Template2Capturado);
+    }
     // Closed: the reader released and the window freed.
     QVERIFY(frmLeitor == nullptr);
     QCOMPARE(FakeAso15::roteiro().nomes().last(), QStringLiteral("SFEP_Uninitialize"));

@@ -5,8 +5,10 @@
 #include "bio/LNControle.h"
 #include "bio/frmLeitorUSB.h"
 #include "sim/nitgen/SimNitgen.h"
+#include "ui/widgets/StringGrid.h"
 
 #include <QComboBox>
+#include <QListWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -33,6 +35,7 @@ private slots:
     void bibliotecaAoLadoDoExecutavel();
     void cadastroComLeitorLC();
     void cadastroComLeitorLN();
+    void cadastradoComLCSegueParaORep();
     void leitorDesligado_data();
     void leitorDesligado();
     void errosDoLeitorLN_data();
@@ -90,6 +93,27 @@ void TstLeitoresSim::cadastroComLeitorLC() {
     }
     QVERIFY(Template1Capturado != Template2Capturado); // two fingers
     QVERIFY(t.dialogs.mensagens.isEmpty());            // the three captures of each finger matched
+}
+
+void TstLeitoresSim::cadastradoComLCSegueParaORep() {
+    JanelaTeste t(true);
+    t.digitarCpf(kCpfValido);
+    t.definirTexto("txtIP1", "10.0.0.31");
+    t.clicar("btnLeitorUsb");
+    t.w<QComboBox>("cboBiometria")->setCurrentIndex(1); // LC, before the user is appended
+    TfrmLeitor* janela = frmLeitor;
+    QVERIFY(janela);
+    capturar(janela, QStringLiteral("11122233344"));
+    auto* grade = t.w<StringGrid>("dsgTemplates");
+    QCOMPARE(grade->RowCount(), 4);
+    QCOMPARE(grade->Cells(1, 3), QStringLiteral("11122233344"));
+    // Mark the new row with a click, as the operator would, and send it to REP 1.
+    const QRect celula = grade->visualRect(grade->model()->index(3, 1));
+    QTest::mouseClick(grade->viewport(), Qt::LeftButton, {}, celula.center());
+    QCOMPARE(grade->Cells(0, 3), QStringLiteral("OK"));
+    t.clicar("bntIncluir");
+    QCOMPARE(t.texto("lblListar"), QStringLiteral("Processado com Sucesso"));
+    QVERIFY(!t.w<QListWidget>("listboxUsuarios")->findItems(QStringLiteral("11122233344"), Qt::MatchExactly).isEmpty());
 }
 
 void TstLeitoresSim::cadastroComLeitorLN() {
