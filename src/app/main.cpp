@@ -11,6 +11,16 @@
 #include <QApplication>
 #include <cstdio>
 
+namespace {
+// The offscreen platform warns that it cannot pass size hints on every window it shows; on a server that
+// line is noise in the integrator's log, and it says nothing about the run.
+QtMessageHandler g_anterior = nullptr;
+void semAvisosDaTelaVirtual(QtMsgType tipo, const QMessageLogContext& ctx, const QString& texto) {
+    if (tipo == QtWarningMsg && texto.contains(QLatin1String("propagateSizeHints"))) return;
+    if (g_anterior) g_anterior(tipo, ctx, texto);
+}
+} // namespace
+
 int main(int argc, char* argv[]) {
     // 1. The six argument texts.
     QStringList argv0;
@@ -28,6 +38,7 @@ int main(int argc, char* argv[]) {
             return ExecucaoAutomatica::SemTela;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
+        g_anterior = qInstallMessageHandler(semAvisosDaTelaVirtual);
     }
 
     // 2. The application object and the device SDK server.
