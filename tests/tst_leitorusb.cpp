@@ -2,6 +2,7 @@
 // typing), enrolling a user with each reader, the failures that keep it open, and one window at a time.
 #include "FakeAso15.h"
 #include "FakeNitgen.h"
+#include "LeitorTeste.h"
 #include "TestUi.h"
 #include "bio/LNControle.h"
 #include "bio/frmLeitorUSB.h"
@@ -18,17 +19,12 @@
 #include <QTest>
 
 namespace {
-QStringList itens(const QComboBox* c) {
-    QStringList r;
-    for (int i = 0; i < c->count(); ++i)
-        r << c->itemText(i);
-    return r;
-}
-
 void destruirPendentes() {
     QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
 }
 } // namespace
+
+using namespace LeitorTeste;
 
 class TstLeitorUsb : public QObject {
     Q_OBJECT
@@ -47,8 +43,6 @@ private slots:
 
 private:
     // Opens the main window and the reader window from the page "Bio".
-    TfrmLeitor* abrir(JanelaTeste& t);
-    void capturar(TfrmLeitor* janela, const QString& pis);
 };
 
 void TstLeitorUsb::init() {
@@ -66,18 +60,6 @@ void TstLeitorUsb::cleanup() {
     QVERIFY(frmLeitor == nullptr);
     FakeNitgen::remover();
     FakeAso15::remover();
-}
-
-TfrmLeitor* TstLeitorUsb::abrir(JanelaTeste& t) {
-    t.clicar("btnLeitorUsb");
-    if (!frmLeitor) qFatal("no reader window");
-    return frmLeitor;
-}
-
-void TstLeitorUsb::capturar(TfrmLeitor* janela, const QString& pis) {
-    janela->txtPis->setFocus();
-    QTest::keyClicks(janela->txtPis, pis);
-    QTest::mouseClick(janela->btnCapturar, Qt::LeftButton);
 }
 
 void TstLeitorUsb::soLeitorLC() {

@@ -1,5 +1,6 @@
 // Enrolment with the simulated readers, loaded as real ones would be: libSPL_ASO15.so through dlopen
 // beside the executable, the Nitgen BSP object through its ProgID; and the simulators' knobs.
+#include "LeitorTeste.h"
 #include "TestUi.h"
 #include "bio/ASO15_Define.h"
 #include "bio/LNControle.h"
@@ -8,24 +9,19 @@
 #include "ui/widgets/StringGrid.h"
 
 #include <QComboBox>
-#include <QListWidget>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QListWidget>
 #include <QPushButton>
 #include <QTest>
 
 namespace {
-QStringList itens(const QComboBox* c) {
-    QStringList r;
-    for (int i = 0; i < c->count(); ++i)
-        r << c->itemText(i);
-    return r;
-}
-
 const char* const kKnobs[] = {"VELTOREP_SIM_NITGEN", "VELTOREP_SIM_NITGEN_ERRORS", "VELTOREP_SIM_LC",
                               "VELTOREP_SIM_LC_INIT"};
 } // namespace
+
+using namespace LeitorTeste;
 
 class TstLeitoresSim : public QObject {
     Q_OBJECT
@@ -42,8 +38,6 @@ private slots:
     void errosDoLeitorLN();
 
 private:
-    TfrmLeitor* abrir(JanelaTeste& t);
-    void capturar(TfrmLeitor* janela, const QString& pis);
 };
 
 void TstLeitoresSim::init() {
@@ -61,18 +55,6 @@ void TstLeitoresSim::cleanup() {
     LNControle::LiberarReferencias();
     for (const char* k : kKnobs)
         qunsetenv(k);
-}
-
-TfrmLeitor* TstLeitoresSim::abrir(JanelaTeste& t) {
-    t.clicar("btnLeitorUsb");
-    if (!frmLeitor) qFatal("no reader window");
-    return frmLeitor;
-}
-
-void TstLeitoresSim::capturar(TfrmLeitor* janela, const QString& pis) {
-    janela->txtPis->setFocus();
-    QTest::keyClicks(janela->txtPis, pis);
-    QTest::mouseClick(janela->btnCapturar, Qt::LeftButton);
 }
 
 void TstLeitoresSim::bibliotecaAoLadoDoExecutavel() {
@@ -113,7 +95,9 @@ void TstLeitoresSim::cadastradoComLCSegueParaORep() {
     QCOMPARE(grade->Cells(0, 3), QStringLiteral("OK"));
     t.clicar("bntIncluir");
     QCOMPARE(t.texto("lblListar"), QStringLiteral("Processado com Sucesso"));
-    QVERIFY(!t.w<QListWidget>("listboxUsuarios")->findItems(QStringLiteral("11122233344"), Qt::MatchExactly).isEmpty());
+    QVERIFY(!t.w<QListWidget>("listboxUsuarios")
+                 ->findItems(QStringLiteral("11122233344"), Qt::MatchExactly)
+                 .isEmpty());
 }
 
 void TstLeitoresSim::cadastroComLeitorLN() {
