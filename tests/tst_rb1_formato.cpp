@@ -7,20 +7,27 @@
 using namespace rb1;
 
 namespace {
-std::string le16(unsigned v) { return {char(v & 0xff), char((v >> 8) & 0xff)}; }
-std::string le32(std::uint32_t v) { return le16(v & 0xffff) + le16(v >> 16); }
+std::string le16(unsigned v) {
+    return {char(v & 0xff), char((v >> 8) & 0xff)};
+}
+std::string le32(std::uint32_t v) {
+    return le16(v & 0xffff) + le16(v >> 16);
+}
 
 // A header over the payload as given, its checksum right unless told otherwise.
 std::string cru(unsigned conteudo, const std::string& carga, unsigned versao = kVersao,
-                std::optional<std::uint32_t> tamanho = std::nullopt, std::optional<std::uint32_t> soma = std::nullopt) {
-    return std::string("VRB1", 4) + le16(versao) + le16(conteudo) + le32(tamanho.value_or(std::uint32_t(carga.size()))) +
-           le32(soma.value_or(Crc32(carga))) + carga;
+                std::optional<std::uint32_t> tamanho = std::nullopt,
+                std::optional<std::uint32_t> soma = std::nullopt) {
+    return std::string("VRB1", 4) + le16(versao) + le16(conteudo) +
+           le32(tamanho.value_or(std::uint32_t(carga.size()))) + le32(soma.value_or(Crc32(carga))) + carga;
 }
 
 std::string campo(unsigned etiqueta, const std::string& valor) {
     return std::string(1, char(etiqueta)) + le16(unsigned(valor.size())) + valor;
 }
-std::string campoComTamanho(unsigned etiqueta, unsigned tamanho) { return std::string(1, char(etiqueta)) + le16(tamanho); }
+std::string campoComTamanho(unsigned etiqueta, unsigned tamanho) {
+    return std::string(1, char(etiqueta)) + le16(tamanho);
+}
 const std::string kRegistro = std::string(3, '\0');
 
 Arquivo exemplo() {
@@ -106,21 +113,25 @@ void TstRB1Formato::bytesHostis_data() {
     linha("campo corta o fim", cru(1, campo(1, "abc").substr(0, 5)), Falha::CampoTruncado);
     linha("etiqueta sem tamanho", cru(1, std::string(2, '\x01')), Falha::CampoTruncado);
     linha("valor diz 65535", cru(1, campoComTamanho(1, 0xffff) + "abc"), Falha::TextoLongo);
-    linha("valor diz o limite mais um", cru(1, campoComTamanho(1, unsigned(kMaxTexto + 1))), Falha::TextoLongo);
+    linha("valor diz o limite mais um", cru(1, campoComTamanho(1, unsigned(kMaxTexto + 1))),
+          Falha::TextoLongo);
     linha("utf8 invalido", cru(1, campo(2, "Raz\xe3o")), Falha::TextoInvalido);
     linha("utf8 longo demais", cru(1, campo(2, "\xc0\xaf")), Falha::TextoInvalido);
     linha("utf8 surrogate", cru(1, campo(2, "\xed\xa0\x80")), Falha::TextoInvalido);
     linha("utf8 cortado", cru(1, campo(2, "\xe2\x82")), Falha::TextoInvalido);
     linha("etiqueta repetida", cru(1, campo(2, "a") + campo(2, "b")), Falha::EtiquetaRepetida);
-    linha("repetida num registro", cru(2, kRegistro + campo(1, "a") + campo(1, "b")), Falha::EtiquetaRepetida);
+    linha("repetida num registro", cru(2, kRegistro + campo(1, "a") + campo(1, "b")),
+          Falha::EtiquetaRepetida);
     std::string muitos;
-    for (unsigned i = 1; i <= kMaxCamposPorGrupo + 1; ++i) muitos += campo(i, "");
+    for (unsigned i = 1; i <= kMaxCamposPorGrupo + 1; ++i)
+        muitos += campo(i, "");
     linha("campos demais", cru(3, muitos), Falha::MuitosCampos);
     linha("registro no empregador", cru(1, campo(1, "x") + kRegistro), Falha::RegistroIndevido);
     linha("registro na configuracao", cru(3, kRegistro), Falha::RegistroIndevido);
     linha("marca de registro com valor", cru(2, campo(0, "x")), Falha::RegistroIndevido);
     std::string registros;
-    for (std::size_t i = 0; i <= kMaxRegistros; ++i) registros += kRegistro;
+    for (std::size_t i = 0; i <= kMaxRegistros; ++i)
+        registros += kRegistro;
     linha("registros demais", cru(2, registros), Falha::MuitosRegistros);
 }
 
@@ -135,12 +146,14 @@ void TstRB1Formato::bytesHostis() {
 
 void TstRB1Formato::limitesNoLimite() {
     std::string registros;
-    for (std::size_t i = 0; i < kMaxRegistros; ++i) registros += kRegistro;
+    for (std::size_t i = 0; i < kMaxRegistros; ++i)
+        registros += kRegistro;
     const Leitura cheio = Ler(cru(5, registros));
     QCOMPARE(cheio.falha, Falha::Nenhuma);
     QCOMPARE(cheio.arquivo.registros.size(), kMaxRegistros);
     std::string campos;
-    for (unsigned i = 1; i <= kMaxCamposPorGrupo; ++i) campos += campo(i, i == 1 ? std::string(kMaxTexto, 'x') : "");
+    for (unsigned i = 1; i <= kMaxCamposPorGrupo; ++i)
+        campos += campo(i, i == 1 ? std::string(kMaxTexto, 'x') : "");
     QCOMPARE(Ler(cru(3, campos)).falha, Falha::Nenhuma);
 }
 

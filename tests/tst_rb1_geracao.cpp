@@ -23,7 +23,9 @@ void escolherLC(JanelaTeste& t) {
     QTest::keyClick(t.w<QComboBox>("cboBiometriaRB1"), Qt::Key_Down);
 }
 
-QVariantList argsGerar(int tipo) { return {kSerie, kPasta, tipo}; }
+QVariantList argsGerar(int tipo) {
+    return {kSerie, kPasta, tipo};
+}
 
 // REP 1's advanced fields, distinct from REP 2's and from the design values.
 void preencherAvancadas(JanelaTeste& t) {
@@ -42,8 +44,8 @@ void preencherAvancadas(JanelaTeste& t) {
     t.definirTexto("txtIPComputador2", "172.16.1.1");
 }
 
-const QVariantList kAvancadasRep1{0, "192.168.5.5", 7001, "255.255.0.0", "192.168.5.1", 9, 33, 0,
-                                  "servidor", "8.8.4.4", "Portaria"};
+const QVariantList kAvancadasRep1{0, "192.168.5.5", 7001,      "255.255.0.0", "192.168.5.1", 9, 33,
+                                  0, "servidor",    "8.8.4.4", "Portaria"};
 } // namespace
 
 class TstRB1Geracao : public QObject {
@@ -66,10 +68,14 @@ private slots:
 void TstRB1Geracao::controlesIniciais() {
     JanelaTeste t;
     QCOMPARE(t.texto("txtDiretorioRB1Geracao"), QString());
-    QCOMPARE(t.w<QPushButton>("btnSelecionarDiretorioGeracao")->text(), QStringLiteral("Selecionar diretório"));
-    QCOMPARE(t.w<QPushButton>("btnGerarRB1Empregador")->text(), QStringLiteral("Gerar arquivo de empregador"));
-    QCOMPARE(t.w<QPushButton>("btnGerarRB1Empregados")->text(), QStringLiteral("Gerar arquivo de empregados"));
-    QCOMPARE(t.w<QPushButton>("btnGerarRB1Configuracoes")->text(), QStringLiteral("Gerar arquivo de configurações"));
+    QCOMPARE(t.w<QPushButton>("btnSelecionarDiretorioGeracao")->text(),
+             QStringLiteral("Selecionar diretório"));
+    QCOMPARE(t.w<QPushButton>("btnGerarRB1Empregador")->text(),
+             QStringLiteral("Gerar arquivo de empregador"));
+    QCOMPARE(t.w<QPushButton>("btnGerarRB1Empregados")->text(),
+             QStringLiteral("Gerar arquivo de empregados"));
+    QCOMPARE(t.w<QPushButton>("btnGerarRB1Configuracoes")->text(),
+             QStringLiteral("Gerar arquivo de configurações"));
     QCOMPARE(t.w<QPushButton>("btnGerarRB1Templates")->text(), QStringLiteral("Gerar arquivo de templates"));
     for (const char* l : {"lblResultadoGeracaoRB1Empregador", "lblResultadoGeracaoRB1Empregados",
                           "lblResultadoGeracaoRB1Configuracoes", "lblResultadoGeracaoRB1Templates"})
@@ -93,24 +99,29 @@ void TstRB1Geracao::chamadasDeCadaArquivo_data() {
     QTest::newRow("empregador") << "btnGerarRB1Empregador" << int(Leitor::Nitgen) << false
                                 << QStringList{"DefinirLocal", "DefinirEmpregador", gerar} << 1;
     QStringList empregados{"InicializarListaEmpregados"};
-    for (int i = 0; i < 20; ++i) empregados << "IncluirEmpregadosLista";
+    for (int i = 0; i < 20; ++i)
+        empregados << "IncluirEmpregadosLista";
     QTest::newRow("empregados") << "btnGerarRB1Empregados" << int(Leitor::Nitgen) << false
                                 << (empregados << gerar) << 2;
-    const QStringList antes{"DefinirParametrosComunicacao", "DefinirLocal", "DefinirSenhas", "DefinirFormatoCartao"};
-    const QStringList depois{"DefinirRepIniciaConexao", "DefinirHorarioVerao", "DefinirConfiguracoesAvancadasComDNS",
-                             gerar};
-    QTest::newRow("configuracoes Nitgen") << "btnGerarRB1Configuracoes" << int(Leitor::Nitgen) << false
-                                          << (antes + QStringList{"DefinirAjusteBiometricoNitgen"} + depois) << 15;
+    const QStringList antes{"DefinirParametrosComunicacao", "DefinirLocal", "DefinirSenhas",
+                            "DefinirFormatoCartao"};
+    const QStringList depois{"DefinirRepIniciaConexao", "DefinirHorarioVerao",
+                             "DefinirConfiguracoesAvancadasComDNS", gerar};
+    QTest::newRow("configuracoes Nitgen")
+        << "btnGerarRB1Configuracoes" << int(Leitor::Nitgen) << false
+        << (antes + QStringList{"DefinirAjusteBiometricoNitgen"} + depois) << 15;
     QTest::newRow("configuracoes LC") << "btnGerarRB1Configuracoes" << int(Leitor::LC) << false
                                       << (antes + QStringList{"DefinirAjusteBiometricoLC"} + depois) << 15;
     QTest::newRow("templates Nitgen duas digitais")
         << "btnGerarRB1Templates" << int(Leitor::Nitgen) << false
-        << QStringList{"IncluirEmpregadoListaBioDuasDigitais", "IncluirEmpregadoListaBioDuasDigitais", gerar} << 10;
+        << QStringList{"IncluirEmpregadoListaBioDuasDigitais", "IncluirEmpregadoListaBioDuasDigitais", gerar}
+        << 10;
     QTest::newRow("templates Nitgen uma digital")
         << "btnGerarRB1Templates" << int(Leitor::Nitgen) << true
         << QStringList{"IncluirEmpregadoListaBio", "IncluirEmpregadoListaBio", gerar} << 10;
     QTest::newRow("templates LC") << "btnGerarRB1Templates" << int(Leitor::LC) << false
-                                  << QStringList{"IncluirEmpregadoListaBioLC", "IncluirEmpregadoListaBioLC", gerar}
+                                  << QStringList{"IncluirEmpregadoListaBioLC", "IncluirEmpregadoListaBioLC",
+                                                 gerar}
                                   << 12;
 }
 
@@ -160,7 +171,8 @@ void TstRB1Geracao::valoresDosTemplates_data() {
     QTest::addColumn<QVariantList>("primeiro");
     QTest::addColumn<QVariantList>("segundo");
     QTest::newRow("Nitgen duas") << int(Leitor::Nitgen) << false << "IncluirEmpregadoListaBioDuasDigitais"
-                                 << QVariantList{"12345678901", N1_1, N1_2} << QVariantList{"12345678902", N2_1, N2_2};
+                                 << QVariantList{"12345678901", N1_1, N1_2}
+                                 << QVariantList{"12345678902", N2_1, N2_2};
     QTest::newRow("Nitgen uma") << int(Leitor::Nitgen) << true << "IncluirEmpregadoListaBio"
                                 << QVariantList{"12345678901", N1_1} << QVariantList{"12345678902", N2_1};
     // The box does not matter for LC (and it is unchecked when LC is chosen).
@@ -245,11 +257,11 @@ void TstRB1Geracao::textosDosResultados_data() {
     struct Arquivo {
         const char *nome, *botao, *rotulo;
     };
-    for (const Arquivo& a : {Arquivo{"empregador", "btnGerarRB1Empregador", "lblResultadoGeracaoRB1Empregador"},
-                             Arquivo{"empregados", "btnGerarRB1Empregados", "lblResultadoGeracaoRB1Empregados"},
-                             Arquivo{"configuracoes", "btnGerarRB1Configuracoes",
-                                     "lblResultadoGeracaoRB1Configuracoes"},
-                             Arquivo{"templates", "btnGerarRB1Templates", "lblResultadoGeracaoRB1Templates"}}) {
+    for (const Arquivo& a :
+         {Arquivo{"empregador", "btnGerarRB1Empregador", "lblResultadoGeracaoRB1Empregador"},
+          Arquivo{"empregados", "btnGerarRB1Empregados", "lblResultadoGeracaoRB1Empregados"},
+          Arquivo{"configuracoes", "btnGerarRB1Configuracoes", "lblResultadoGeracaoRB1Configuracoes"},
+          Arquivo{"templates", "btnGerarRB1Templates", "lblResultadoGeracaoRB1Templates"}}) {
         const bool templates = QByteArray(a.nome) == "templates";
         for (const auto& [r, texto] : QList<std::pair<int, QString>>{
                  {0, "Sucesso"}, {1, "Erro"}, {2, templates ? "Erro" : aguarde}, {3, aguarde}, {5, aguarde}})

@@ -55,8 +55,9 @@ const QList<Leitura> kConfiguracoes{{"LerInicioHorarioVerao", "lblIniHorarioVera
                                     {"LerTimeOutCapturaLC", "lblBioTimeOutLC"},
                                     {"LerDedoDuplicado", "lblBioDedoDuplicadoLC"}};
 
-const QStringList kLeiturasEmpregado{"LerNome",         "LerNomeExibicao", "LerPis",    "LerSenha", "LerVerificarBiometria",
-                                     "LerCartaoBarras", "LerCartaoProx",   "LerTeclado"};
+const QStringList kLeiturasEmpregado{
+    "LerNome",         "LerNomeExibicao", "LerPis",    "LerSenha", "LerVerificarBiometria",
+    "LerCartaoBarras", "LerCartaoProx",   "LerTeclado"};
 
 struct SubPagina {
     const char* nome;
@@ -70,30 +71,38 @@ struct SubPagina {
 
 const QList<SubPagina> kSubPaginas{
     {"empregador", "txtCaminhoImportacaoRB1Empregador", "btnSelecionarArquivoImportacaoEmpregador",
-     "btnImportacaoRB1Empregador", "Importar arquivo de empregador", "lblResultadoImportacaoRB1Empregador", 1},
+     "btnImportacaoRB1Empregador", "Importar arquivo de empregador", "lblResultadoImportacaoRB1Empregador",
+     1},
     {"empregados", "txtCaminhoImportacaoRB1Empregados", "btnSelecionarArquivoImportacaoEmpregados",
-     "btnImportacaoRB1Empregados", "Importar arquivo de empregados", "lblResultadoImportacaoRB1Empregados", 2},
+     "btnImportacaoRB1Empregados", "Importar arquivo de empregados", "lblResultadoImportacaoRB1Empregados",
+     2},
     {"configuracoes", "txtCaminhoImportacaoRB1Configuracoes", "btnSelecionarArquivoImportacaoConfiguracoes",
-     "btnImportacaoRB1Configuracoes", "Importar arquivo de configurações", "lblResultadoImportacaoRB1Configuracoes",
-     16},
+     "btnImportacaoRB1Configuracoes", "Importar arquivo de configurações",
+     "lblResultadoImportacaoRB1Configuracoes", 16},
     {"templates", "txtCaminhoImportacaoRB1Templates", "btnSelecionarArquivoImportacaoTemplate",
      "btnImportacaoRB1Templates", "Importar arquivo de templates", "lblResultadoImportacaoRB1Templates", 11}};
 
-QString valor(const char* metodo) { return QStringLiteral("valor de %1").arg(metodo); }
+QString valor(const char* metodo) {
+    return QStringLiteral("valor de %1").arg(metodo);
+}
 
 QStringList linha(StringGrid* g, int row, int desde) {
     QStringList l;
-    for (int c = desde; c < g->ColCount(); ++c) l << g->Cells(c, row);
+    for (int c = desde; c < g->ColCount(); ++c)
+        l << g->Cells(c, row);
     return l;
 }
 
-void escolherLC(JanelaTeste& t) { QTest::keyClick(t.w<QComboBox>("cboBiometriaRB1Importacao"), Qt::Key_Down); }
+void escolherLC(JanelaTeste& t) {
+    QTest::keyClick(t.w<QComboBox>("cboBiometriaRB1Importacao"), Qt::Key_Down);
+}
 
 // Each employee read answers "<read> <row>" for the rows in order.
 void roteirizarEmpregados(FakeSdk& sdk, int linhas, const QString& marca = QString()) {
     for (const QString& m : kLeiturasEmpregado) {
         QVariantList v;
-        for (int i = 1; i <= linhas; ++i) v << QStringLiteral("%1%2 %3").arg(marca, m).arg(i);
+        for (int i = 1; i <= linhas; ++i)
+            v << QStringLiteral("%1%2 %3").arg(marca, m).arg(i);
         sdk.resultados(m, v);
     }
 }
@@ -161,27 +170,33 @@ void TstRB1Importacao::leiturasNaOrdemDepoisDaImportacao() {
     t.definirTexto("txbIp2", "10.0.0.2"); // an import has nothing to do with REP 2
     t.definirTexto(s.caminho, "/dados/arquivo.RB1");
     t.sdk().padrao("ImportarArquivoRB1", resultado);
-    for (const Leitura& l : leituras) t.sdk().padrao(l.metodo, valor(l.metodo));
+    for (const Leitura& l : leituras)
+        t.sdk().padrao(l.metodo, valor(l.metodo));
     // Each value is on screen before the next read; the result label waits until the end.
     QString anterior;
     QStringList atrasados;
     t.sdk().aoChamar = [&](const Chamada& c) {
         if (!anterior.isEmpty()) {
             for (const Leitura& l : leituras)
-                if (anterior == QLatin1String(l.metodo) && t.texto(l.rotulo) != valor(l.metodo)) atrasados << anterior;
+                if (anterior == QLatin1String(l.metodo) && t.texto(l.rotulo) != valor(l.metodo))
+                    atrasados << anterior;
         }
-        if (t.texto(s.resultado) != QStringLiteral("Aguarde..")) atrasados << QStringLiteral("resultado cedo");
+        if (t.texto(s.resultado) != QStringLiteral("Aguarde.."))
+            atrasados << QStringLiteral("resultado cedo");
         anterior = c.metodo;
     };
     t.clicar(s.importar);
     t.sdk().aoChamar = nullptr;
     QStringList esperado{"ImportarArquivoRB1"};
-    for (const Leitura& l : leituras) esperado << l.metodo;
+    for (const Leitura& l : leituras)
+        esperado << l.metodo;
     QCOMPARE(t.sdk().servidoresCriados, 1);
     QCOMPARE(t.sdk().nomes(1), esperado);
-    QCOMPARE(t.sdk().de("ImportarArquivoRB1").first().args, (QVariantList{kSerie, "/dados/arquivo.RB1", s.tipo}));
+    QCOMPARE(t.sdk().de("ImportarArquivoRB1").first().args,
+             (QVariantList{kSerie, "/dados/arquivo.RB1", s.tipo}));
     QCOMPARE(atrasados, QStringList());
-    for (const Leitura& l : leituras) QCOMPARE(t.texto(l.rotulo), valor(l.metodo));
+    for (const Leitura& l : leituras)
+        QCOMPARE(t.texto(l.rotulo), valor(l.metodo));
     QCOMPARE(t.texto(s.resultado), texto);
 }
 
@@ -215,7 +230,8 @@ void TstRB1Importacao::empregadosNaOrdemDasColunas() {
     t.sdk().resultados("DefinirPosicaoLeituraListaEmpregadosRB1", {0, 1, 0});
     roteirizarEmpregados(t.sdk(), 2);
     t.clicar("btnImportacaoRB1Empregados");
-    QStringList esperado{"ImportarArquivoRB1", "LerQtdeEmpregadosRB1", "DefinirPosicaoLeituraListaEmpregadosRB1"};
+    QStringList esperado{"ImportarArquivoRB1", "LerQtdeEmpregadosRB1",
+                         "DefinirPosicaoLeituraListaEmpregadosRB1"};
     esperado << kLeiturasEmpregado << "DefinirPosicaoLeituraListaEmpregadosRB1"
              << "DefinirPosicaoLeituraListaEmpregadosRB1" << kLeiturasEmpregado;
     QCOMPARE(t.sdk().nomes(1), esperado);
@@ -229,7 +245,8 @@ void TstRB1Importacao::empregadosNaOrdemDasColunas() {
     QCOMPARE(g->ColWidth(1), 200);
     QCOMPARE(g->ColWidth(8), 120);
     QStringList primeira, terceira;
-    for (const QString& m : kLeiturasEmpregado) primeira << m + " 1", terceira << m + " 2";
+    for (const QString& m : kLeiturasEmpregado)
+        primeira << m + " 1", terceira << m + " 2";
     QCOMPARE(linha(g, 1, 1), primeira);
     QCOMPARE(linha(g, 2, 1), QStringList(8, QString()));
     QCOMPARE(linha(g, 3, 1), terceira);
@@ -251,12 +268,14 @@ void TstRB1Importacao::contagensSemLinhas() {
     JanelaTeste t;
     t.sdk().padrao(templates ? "LerQtdeTemplatesRB1" : "LerQtdeEmpregadosRB1", n);
     t.clicar(templates ? "btnImportacaoRB1Templates" : "btnImportacaoRB1Empregados");
-    QCOMPARE(t.texto(templates ? "lblQuantidadeImportacaoRB1Templates" : "lblQuantidadeImportacaoRB1Empregados"),
-             QStringLiteral("Quantidade: %1").arg(n));
+    QCOMPARE(
+        t.texto(templates ? "lblQuantidadeImportacaoRB1Templates" : "lblQuantidadeImportacaoRB1Empregados"),
+        QStringLiteral("Quantidade: %1").arg(n));
     auto* g = t.w<StringGrid>(templates ? "dsgImportacaoTemplates" : "dsgImportacaoEmpregados");
     QCOMPARE(g->RowCount(), 1);
     QCOMPARE(g->Cells(templates ? 0 : 1, 0), templates ? QStringLiteral("Pis") : QStringLiteral("Nome"));
-    QCOMPARE(t.sdk().quantas(templates ? "LerPosicaoListaBio" : "DefinirPosicaoLeituraListaEmpregadosRB1"), 0);
+    QCOMPARE(t.sdk().quantas(templates ? "LerPosicaoListaBio" : "DefinirPosicaoLeituraListaEmpregadosRB1"),
+             0);
 }
 
 void TstRB1Importacao::segundaImportacaoEncolheEEsvaziaAGrade() {
@@ -298,7 +317,8 @@ void TstRB1Importacao::templatesPorLeitor() {
     t.clicar("btnImportacaoRB1Templates");
     QCOMPARE(t.sdk().de("ImportarArquivoRB1").first().args, (QVariantList{kSerie, "/dados/t.RB1", tipo}));
     const QStringList porLinha{"LerPosicaoListaBio", "LerPis", "LerTemplate", "LerTemplate2"};
-    QCOMPARE(t.sdk().nomes(1), (QStringList{"ImportarArquivoRB1", "LerQtdeTemplatesRB1"} + porLinha + porLinha));
+    QCOMPARE(t.sdk().nomes(1),
+             (QStringList{"ImportarArquivoRB1", "LerQtdeTemplatesRB1"} + porLinha + porLinha));
     QCOMPARE(t.sdk().de("LerPosicaoListaBio")[1].args, QVariantList{1});
     auto* g = t.w<StringGrid>("dsgImportacaoTemplates");
     QCOMPARE(g->RowCount(), 3);

@@ -17,11 +17,14 @@
 namespace {
 const QString kSerie = QStringLiteral("12345678901234567");
 
-QString k2(int k) { return QStringLiteral("%1").arg(k, 2, 10, QChar(u'0')); }
+QString k2(int k) {
+    return QStringLiteral("%1").arg(k, 2, 10, QChar(u'0'));
+}
 
 QStringList linha(StringGrid* g, int row, int desde) {
     QStringList l;
-    for (int c = desde; c < g->ColCount(); ++c) l << g->Cells(c, row);
+    for (int c = desde; c < g->ColCount(); ++c)
+        l << g->Cells(c, row);
     return l;
 }
 
@@ -74,7 +77,8 @@ void TstRB1Simulador::empregadorDeIdaEVolta() {
     JanelaTeste t(true);
     gerar(t, d.path(), "btnGerarRB1Empregador", "lblResultadoGeracaoRB1Empregador");
     QVERIFY(QFile::exists(arquivo(d, "empregador")));
-    importar(t, arquivo(d, "empregador"), "btnSelecionarArquivoImportacaoEmpregador", "btnImportacaoRB1Empregador");
+    importar(t, arquivo(d, "empregador"), "btnSelecionarArquivoImportacaoEmpregador",
+             "btnImportacaoRB1Empregador");
     QCOMPARE(t.texto("lblResultadoImportacaoRB1Empregador"), QStringLiteral("Sucesso"));
     QCOMPARE(t.texto("lblImportacaoRB1Razao"), QStringLiteral("KORVANT SDK"));
     QCOMPARE(t.texto("lblImportacaoRB1Local"), QStringLiteral("RECEPCAO SDK"));
@@ -90,14 +94,15 @@ void TstRB1Simulador::empregadosDeIdaEVolta() {
     t.definirTexto("txbIp2", "10.0.9.2");
     gerar(t, d.path(), "btnGerarRB1Empregados", "lblResultadoGeracaoRB1Empregados");
     QCOMPARE(QDir(d.path()).entryList(QDir::Files), QStringList{kSerie + "_empregados.RB1"});
-    importar(t, arquivo(d, "empregados"), "btnSelecionarArquivoImportacaoEmpregados", "btnImportacaoRB1Empregados");
+    importar(t, arquivo(d, "empregados"), "btnSelecionarArquivoImportacaoEmpregados",
+             "btnImportacaoRB1Empregados");
     QCOMPARE(t.texto("lblResultadoImportacaoRB1Empregados"), QStringLiteral("Sucesso"));
     QCOMPARE(t.texto("lblQuantidadeImportacaoRB1Empregados"), QStringLiteral("Quantidade: 20"));
     auto* g = t.w<StringGrid>("dsgImportacaoEmpregados");
     QCOMPARE(g->RowCount(), 21);
     for (int k : {1, 20})
-        QCOMPARE(linha(g, k, 1), (QStringList{"Empregado SDK " + k2(k), "Empregado " + k2(k), "123456789" + k2(k),
-                                              "4719", "Não", k2(k), k2(k), k2(k)}));
+        QCOMPARE(linha(g, k, 1), (QStringList{"Empregado SDK " + k2(k), "Empregado " + k2(k),
+                                              "123456789" + k2(k), "4719", "Não", k2(k), k2(k), k2(k)}));
 }
 
 void TstRB1Simulador::configuracoesDeIdaEVolta_data() {
@@ -157,7 +162,8 @@ void TstRB1Simulador::configuracoesDeIdaEVolta() {
         {"lblBioIdentificacaoLC", "3"},
         {"lblBioTimeOutLC", "5"},
         {"lblBioDedoDuplicadoLC", lc ? "Sim" : "Não"}};
-    for (const auto& [rotulo, valor] : esperado) QCOMPARE(t.texto(rotulo), valor);
+    for (const auto& [rotulo, valor] : esperado)
+        QCOMPARE(t.texto(rotulo), valor);
 }
 
 void TstRB1Simulador::templatesDeIdaEVolta_data() {
@@ -167,7 +173,8 @@ void TstRB1Simulador::templatesDeIdaEVolta_data() {
     QTest::addColumn<QString>("nome");
     QTest::addColumn<QStringList>("linha1");
     QTest::addColumn<QStringList>("linha2");
-    QTest::newRow("Nitgen duas") << false << false << "templates_nitgen" << QStringList{"12345678901", N1_1, N1_2}
+    QTest::newRow("Nitgen duas") << false << false << "templates_nitgen"
+                                 << QStringList{"12345678901", N1_1, N1_2}
                                  << QStringList{"12345678902", N2_1, N2_2};
     QTest::newRow("Nitgen uma") << false << true << "templates_nitgen" << QStringList{"12345678901", N1_1, ""}
                                 << QStringList{"12345678902", N2_1, ""};
@@ -229,7 +236,8 @@ void TstRB1Simulador::pastaInexistenteOuNaoGravavel() {
     t.definirTexto("txtDiretorioRB1Geracao", pasta);
     t.clicar(botao.toLatin1().constData());
     QCOMPARE(t.texto(rotulo.toLatin1().constData()), QStringLiteral("Erro"));
-    QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::NoDotAndDotDot), sobArquivo ? QStringList{"arquivo"} : QStringList());
+    QCOMPARE(QDir(d.path()).entryList(QDir::Files | QDir::NoDotAndDotDot),
+             sobArquivo ? QStringList{"arquivo"} : QStringList());
 }
 
 void TstRB1Simulador::arquivosRecusados_data() {
@@ -263,7 +271,9 @@ void TstRB1Simulador::arquivosRecusados() {
     QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
     f.write(bytes);
     f.close();
-    const QString alvo = dano == "inexistente" ? d.filePath("nada.RB1") : dano == "pasta" ? d.path() : caminho;
+    const QString alvo = dano == "inexistente" ? d.filePath("nada.RB1")
+                         : dano == "pasta"     ? d.path()
+                                               : caminho;
     QCOMPARE(importarDireto(alvo, tipo), 1);
 
     if (tipo == 2) {

@@ -105,8 +105,9 @@ void EnviarEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lbl
 void IncluirEmpregadosDemonstracao(TVeltoRepPlusSDK& sdk) {
     for (int i = 1; i <= 20; ++i) {
         const QString k = numeroEmpregado(i);
-        sdk.IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k, k,
-                                   k, QStringLiteral("Empregado ") + k, QStringLiteral("4719"), VARIANT_FALSE);
+        sdk.IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k,
+                                   k, k, QStringLiteral("Empregado ") + k, QStringLiteral("4719"),
+                                   VARIANT_FALSE);
     }
 }
 

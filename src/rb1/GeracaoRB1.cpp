@@ -18,7 +18,9 @@ const QString kPis2 = QStringLiteral("12345678902");
 const QString kFormatosCartao = QStringLiteral("01 02 03 04 05 06 07 08 09 10 11 12 13 14 15 16");
 const QString kSenha = QStringLiteral("482913");
 
-WordBool Marcado(const QCheckBox* c) { return c->isChecked() ? VARIANT_TRUE : VARIANT_FALSE; }
+WordBool Marcado(const QCheckBox* c) {
+    return c->isChecked() ? VARIANT_TRUE : VARIANT_FALSE;
+}
 
 // Steps 1 and 2 of every generation.
 TVeltoRepPlusSDK* Iniciar(ContextoOperacao& ctx, QLabel* lbl) {
@@ -47,8 +49,8 @@ void GerarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& pasta, QLab
     MostrarResultadoRB1(lbl, Gerar(*sdk, pasta, TipoGeracaoRB1::Empregados));
 }
 
-void GerarArquivoRB1Configuracoes(ContextoOperacao& ctx, const RepSlot& slot, const QString& pasta, bool nitgen,
-                                  const GrupoRepAvancado& g, QLabel* lbl) {
+void GerarArquivoRB1Configuracoes(ContextoOperacao& ctx, const RepSlot& slot, const QString& pasta,
+                                  bool nitgen, const GrupoRepAvancado& g, QLabel* lbl) {
     TVeltoRepPlusSDK* sdk = Iniciar(ctx, lbl);
     // 1. Its result is not looked at: a file needs no valid CPF.
     DefinirParametrosComunicacao(ctx, *sdk, slot.ip);
@@ -68,14 +70,15 @@ void GerarArquivoRB1Configuracoes(ContextoOperacao& ctx, const RepSlot& slot, co
     // 8. REP 1's advanced fields, in both runs.
     sdk->DefinirConfiguracoesAvancadasComDNS(
         Marcado(g.chkRepIniciaComunicacao), g.txtIPComputador->text(), g.spnPortaComputador->value(),
-        g.txtMascaraRede->text(), g.txtGateway->text(), g.spnIntervaloConexao->value(), g.spnTempoEspera->value(),
-        Marcado(g.chkHabilitarHost), g.txtNomeComputador->text(), g.txtDNS->text(), g.txtNomeRep->text());
+        g.txtMascaraRede->text(), g.txtGateway->text(), g.spnIntervaloConexao->value(),
+        g.spnTempoEspera->value(), Marcado(g.chkHabilitarHost), g.txtNomeComputador->text(), g.txtDNS->text(),
+        g.txtNomeRep->text());
     // 9.
     MostrarResultadoRB1(lbl, Gerar(*sdk, pasta, TipoGeracaoRB1::Configuracoes));
 }
 
-void GerarArquivoRB1Templates(ContextoOperacao& ctx, const QString& pasta, bool nitgen, bool somenteUmaDigital,
-                              QLabel* lbl) {
+void GerarArquivoRB1Templates(ContextoOperacao& ctx, const QString& pasta, bool nitgen,
+                              bool somenteUmaDigital, QLabel* lbl) {
     using namespace TemplatesExemplo;
     // The bio list is not initialised: the client is new.
     TVeltoRepPlusSDK* sdk = Iniciar(ctx, lbl);

@@ -8,14 +8,15 @@ struct GrupoRepAvancado;
 
 // File type numbers of generation.
 namespace TipoGeracaoRB1 {
-inline constexpr int Empregador = 1, Empregados = 2, Configuracoes = 15, TemplatesNitgen = 10, TemplatesLC = 12;
+inline constexpr int Empregador = 1, Empregados = 2, Configuracoes = 15, TemplatesNitgen = 10,
+                     TemplatesLC = 12;
 }
 
 void GerarArquivoRB1Empregador(ContextoOperacao& ctx, const QString& pasta, QLabel* lblResultado);
 void GerarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& pasta, QLabel* lblResultado);
 // The slot gives the address, server port and wait time; the advanced settings are always REP 1's.
-void GerarArquivoRB1Configuracoes(ContextoOperacao& ctx, const RepSlot& slot, const QString& pasta, bool nitgen,
-                                  const GrupoRepAvancado& avancadasRep1, QLabel* lblResultado);
+void GerarArquivoRB1Configuracoes(ContextoOperacao& ctx, const RepSlot& slot, const QString& pasta,
+                                  bool nitgen, const GrupoRepAvancado& avancadasRep1, QLabel* lblResultado);
 // LC: one template per employee whatever somenteUmaDigital says.
-void GerarArquivoRB1Templates(ContextoOperacao& ctx, const QString& pasta, bool nitgen, bool somenteUmaDigital,
-                              QLabel* lblResultado);
+void GerarArquivoRB1Templates(ContextoOperacao& ctx, const QString& pasta, bool nitgen,
+                              bool somenteUmaDigital, QLabel* lblResultado);

@@ -19,28 +19,44 @@ constexpr std::array<Leitura, kQtdeValoresEmpregadorRB1> kLeiturasEmpregador{
     &TVeltoRepPlusSDK::LerCPF, &TVeltoRepPlusSDK::LerCEI};
 
 constexpr std::array<Leitura, kQtdeValoresConfiguracoesRB1> kLeiturasConfiguracoes{
-    &TVeltoRepPlusSDK::LerInicioHorarioVerao,      &TVeltoRepPlusSDK::LerFimHorarioVerao,
-    &TVeltoRepPlusSDK::LerFormatoCartaoBarras,     &TVeltoRepPlusSDK::LerNumDigitosFixos,
-    &TVeltoRepPlusSDK::LerFormatoCartaoProx,       &TVeltoRepPlusSDK::LerSenhaComunicacao,
-    &TVeltoRepPlusSDK::LerSenhaBiometria,          &TVeltoRepPlusSDK::LerSenhaPendrive,
-    &TVeltoRepPlusSDK::LerChaveComunicacao,        &TVeltoRepPlusSDK::LerGatewayRep,
-    &TVeltoRepPlusSDK::LerMascaraRede,             &TVeltoRepPlusSDK::LerPorta,
-    &TVeltoRepPlusSDK::LerPortaServidorRep,        &TVeltoRepPlusSDK::LerRepIniciaConexao,
-    &TVeltoRepPlusSDK::LerTempoConexaoEspera,      &TVeltoRepPlusSDK::LerIpServidor,
-    &TVeltoRepPlusSDK::LerIntervaloConexao,        &TVeltoRepPlusSDK::LerHostHabilitado,
-    &TVeltoRepPlusSDK::LerDNS,                     &TVeltoRepPlusSDK::LerHostDNS,
-    &TVeltoRepPlusSDK::LerLocal,                   &TVeltoRepPlusSDK::LerCapturaAdaptativa,
-    &TVeltoRepPlusSDK::LerFiltroDigitalLatente,    &TVeltoRepPlusSDK::LerNivelSegIdentificacao,
-    &TVeltoRepPlusSDK::LerTimeOutCaptura,          &TVeltoRepPlusSDK::LerNivelSegVerificacao,
-    &TVeltoRepPlusSDK::LerNivelLFD,                &TVeltoRepPlusSDK::LerNivelSegIdentificacaoLC,
-    &TVeltoRepPlusSDK::LerTimeOutCapturaLC,        &TVeltoRepPlusSDK::LerDedoDuplicado};
+    &TVeltoRepPlusSDK::LerInicioHorarioVerao,
+    &TVeltoRepPlusSDK::LerFimHorarioVerao,
+    &TVeltoRepPlusSDK::LerFormatoCartaoBarras,
+    &TVeltoRepPlusSDK::LerNumDigitosFixos,
+    &TVeltoRepPlusSDK::LerFormatoCartaoProx,
+    &TVeltoRepPlusSDK::LerSenhaComunicacao,
+    &TVeltoRepPlusSDK::LerSenhaBiometria,
+    &TVeltoRepPlusSDK::LerSenhaPendrive,
+    &TVeltoRepPlusSDK::LerChaveComunicacao,
+    &TVeltoRepPlusSDK::LerGatewayRep,
+    &TVeltoRepPlusSDK::LerMascaraRede,
+    &TVeltoRepPlusSDK::LerPorta,
+    &TVeltoRepPlusSDK::LerPortaServidorRep,
+    &TVeltoRepPlusSDK::LerRepIniciaConexao,
+    &TVeltoRepPlusSDK::LerTempoConexaoEspera,
+    &TVeltoRepPlusSDK::LerIpServidor,
+    &TVeltoRepPlusSDK::LerIntervaloConexao,
+    &TVeltoRepPlusSDK::LerHostHabilitado,
+    &TVeltoRepPlusSDK::LerDNS,
+    &TVeltoRepPlusSDK::LerHostDNS,
+    &TVeltoRepPlusSDK::LerLocal,
+    &TVeltoRepPlusSDK::LerCapturaAdaptativa,
+    &TVeltoRepPlusSDK::LerFiltroDigitalLatente,
+    &TVeltoRepPlusSDK::LerNivelSegIdentificacao,
+    &TVeltoRepPlusSDK::LerTimeOutCaptura,
+    &TVeltoRepPlusSDK::LerNivelSegVerificacao,
+    &TVeltoRepPlusSDK::LerNivelLFD,
+    &TVeltoRepPlusSDK::LerNivelSegIdentificacaoLC,
+    &TVeltoRepPlusSDK::LerTimeOutCapturaLC,
+    &TVeltoRepPlusSDK::LerDedoDuplicado};
 
 const QStringList kCabecalhosTemplates{QStringLiteral("Pis"), QStringLiteral("Template1"),
                                        QStringLiteral("Template2")};
 const QList<int> kLargurasTemplates{100, 150, 150};
 
 // Steps 1 to 3 of every import; returns the client and the import's result.
-std::pair<TVeltoRepPlusSDK*, int> Importar(ContextoOperacao& ctx, QLabel* lbl, const QString& caminho, int tipo) {
+std::pair<TVeltoRepPlusSDK*, int> Importar(ContextoOperacao& ctx, QLabel* lbl, const QString& caminho,
+                                           int tipo) {
     MostrarAguarde(ctx, lbl);
     TVeltoRepPlusSDK* sdk = NovoClienteSDKRep();
     return {sdk, sdk->ImportarArquivoRB1(kNumSerieRB1, caminho, tipo)};
@@ -48,12 +64,15 @@ std::pair<TVeltoRepPlusSDK*, int> Importar(ContextoOperacao& ctx, QLabel* lbl, c
 
 // Each value goes to its label as soon as it is read.
 template <std::size_t N>
-void LerValores(TVeltoRepPlusSDK& sdk, const std::array<Leitura, N>& leituras, const QList<QLabel*>& valores) {
+void LerValores(TVeltoRepPlusSDK& sdk, const std::array<Leitura, N>& leituras,
+                const QList<QLabel*>& valores) {
     for (std::size_t i = 0; i < N && qsizetype(i) < valores.size(); ++i)
         valores[qsizetype(i)]->setText(Texto((sdk.*leituras[i])()));
 }
 
-void MostrarQuantidade(QLabel* lbl, int n) { lbl->setText(QStringLiteral("Quantidade: ") + QString::number(n)); }
+void MostrarQuantidade(QLabel* lbl, int n) {
+    lbl->setText(QStringLiteral("Quantidade: ") + QString::number(n));
+}
 } // namespace
 
 void ImportarArquivoRB1Empregador(ContextoOperacao& ctx, const QString& caminho, QLabel* lbl,
@@ -70,8 +89,8 @@ void ImportarArquivoRB1Configuracoes(ContextoOperacao& ctx, const QString& camin
     MostrarResultadoRB1(lbl, r);
 }
 
-void ImportarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& caminho, QLabel* lbl, QLabel* lblQuantidade,
-                                  StringGrid* g) {
+void ImportarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& caminho, QLabel* lbl,
+                                  QLabel* lblQuantidade, StringGrid* g) {
     const auto [sdk, r] = Importar(ctx, lbl, caminho, TipoImportacaoRB1::Empregados);
     const int n = sdk->LerQtdeEmpregadosRB1();
     MostrarQuantidade(lblQuantidade, n);
@@ -101,8 +120,10 @@ void ImportarArquivoRB1Templates(ContextoOperacao& ctx, const QString& caminho, 
     // This grid has no fixed column: every column of the data rows is emptied.
     g->SetRowCount(std::max(n, 0) + 1);
     g->ClearDataCells(0);
-    for (int c = 0; c < kLargurasTemplates.size(); ++c) g->SetColWidth(c, kLargurasTemplates[c]);
-    for (int c = 0; c < kCabecalhosTemplates.size(); ++c) g->SetCells(c, 0, kCabecalhosTemplates[c]);
+    for (int c = 0; c < kLargurasTemplates.size(); ++c)
+        g->SetColWidth(c, kLargurasTemplates[c]);
+    for (int c = 0; c < kCabecalhosTemplates.size(); ++c)
+        g->SetCells(c, 0, kCabecalhosTemplates[c]);
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoListaBio(i) != 0) continue;
         const int linha = i + 1;

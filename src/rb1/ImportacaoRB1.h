@@ -10,7 +10,8 @@ class StringGrid;
 
 // File type numbers of import.
 namespace TipoImportacaoRB1 {
-inline constexpr int Empregador = 1, Empregados = 2, Configuracoes = 16, TemplatesNitgen = 11, TemplatesLC = 13;
+inline constexpr int Empregador = 1, Empregados = 2, Configuracoes = 16, TemplatesNitgen = 11,
+                     TemplatesLC = 13;
 }
 
 // The value labels, in the order of the reads: employer 5 (razão social, local, CNPJ, CPF, CEI),
@@ -21,8 +22,8 @@ void ImportarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& caminho,
                                   QLabel* lblQuantidade, StringGrid* grade);
 void ImportarArquivoRB1Configuracoes(ContextoOperacao& ctx, const QString& caminho, QLabel* lblResultado,
                                      const QList<QLabel*>& valores);
-void ImportarArquivoRB1Templates(ContextoOperacao& ctx, const QString& caminho, bool nitgen, QLabel* lblResultado,
-                                 QLabel* lblQuantidade, StringGrid* grade);
+void ImportarArquivoRB1Templates(ContextoOperacao& ctx, const QString& caminho, bool nitgen,
+                                 QLabel* lblResultado, QLabel* lblQuantidade, StringGrid* grade);
 
 inline constexpr int kQtdeValoresEmpregadorRB1 = 5;
 inline constexpr int kQtdeValoresConfiguracoesRB1 = 30;

@@ -12,18 +12,18 @@ namespace empregador {
 constexpr std::uint8_t razaoSocial = 2, local = 3, cnpjCpf = 4, cei = 5, tipoIdentificador = 6;
 }
 namespace empregado {
-constexpr std::uint8_t nome = 1, pis = 2, cartao = 3, cartaoProx = 4, teclado = 5, nomeExibicao = 6, senha = 7,
-                       verificaBiometria = 8;
+constexpr std::uint8_t nome = 1, pis = 2, cartao = 3, cartaoProx = 4, teclado = 5, nomeExibicao = 6,
+                       senha = 7, verificaBiometria = 8;
 }
 namespace configuracao {
-constexpr std::uint8_t inicioHorarioVerao = 2, fimHorarioVerao = 3, formatoCartaoBarras = 4, numDigitosFixos = 5,
-                       formatoCartaoProx = 6, senhaComunicacao = 7, senhaBiometria = 8, senhaPendrive = 9,
-                       chaveComunicacao = 10, gateway = 11, mascara = 12, porta = 13, portaServidor = 14,
-                       repIniciaConexao = 15, tempoEspera = 16, ipServidor = 17, intervaloConexao = 18,
-                       hostHabilitado = 19, dns = 20, hostDNS = 21, nomeRep = 22, local = 23,
-                       nitgenCaptura = 24, nitgenFiltro = 25, nitgenIdentificacao = 26, nitgenVerificacao = 27,
-                       nitgenTimeOut = 28, nitgenLFD = 29, lcIdentificacao = 30, lcTimeOut = 31,
-                       lcDedoDuplicado = 32;
+constexpr std::uint8_t inicioHorarioVerao = 2, fimHorarioVerao = 3, formatoCartaoBarras = 4,
+                       numDigitosFixos = 5, formatoCartaoProx = 6, senhaComunicacao = 7, senhaBiometria = 8,
+                       senhaPendrive = 9, chaveComunicacao = 10, gateway = 11, mascara = 12, porta = 13,
+                       portaServidor = 14, repIniciaConexao = 15, tempoEspera = 16, ipServidor = 17,
+                       intervaloConexao = 18, hostHabilitado = 19, dns = 20, hostDNS = 21, nomeRep = 22,
+                       local = 23, nitgenCaptura = 24, nitgenFiltro = 25, nitgenIdentificacao = 26,
+                       nitgenVerificacao = 27, nitgenTimeOut = 28, nitgenLFD = 29, lcIdentificacao = 30,
+                       lcTimeOut = 31, lcDedoDuplicado = 32;
 }
 namespace bio {
 constexpr std::uint8_t pis = 1, template1 = 2, template2 = 3;
@@ -32,7 +32,9 @@ constexpr std::uint8_t pis = 1, template1 = 2, template2 = 3;
 void poe(Grupo& g, std::uint8_t etiqueta, const QString& valor) {
     g.push_back({etiqueta, valor.toStdString()});
 }
-void poe(Grupo& g, std::uint8_t etiqueta, int valor) { poe(g, etiqueta, QString::number(valor)); }
+void poe(Grupo& g, std::uint8_t etiqueta, int valor) {
+    poe(g, etiqueta, QString::number(valor));
+}
 void poe(Grupo& g, std::uint8_t etiqueta, bool valor) {
     poe(g, etiqueta, valor ? QStringLiteral("1") : QStringLiteral("0"));
 }
@@ -65,28 +67,44 @@ Arquivo novo(Conteudo c, const QString& numSerie) {
 
 std::optional<Conteudo> SimRB1::ConteudoDaGeracao(int tipo) {
     switch (tipo) {
-    case 1: return Conteudo::Empregador;
-    case 2: return Conteudo::Empregados;
-    case 15: return Conteudo::Configuracoes;
-    case 10: return Conteudo::TemplatesNitgen;
-    case 12: return Conteudo::TemplatesLC;
-    default: return std::nullopt;
+    case 1:
+        return Conteudo::Empregador;
+    case 2:
+        return Conteudo::Empregados;
+    case 15:
+        return Conteudo::Configuracoes;
+    case 10:
+        return Conteudo::TemplatesNitgen;
+    case 12:
+        return Conteudo::TemplatesLC;
+    default:
+        return std::nullopt;
     }
 }
 
 std::optional<Conteudo> SimRB1::ConteudoDaImportacao(int tipo) {
     switch (tipo) {
-    case 1: return Conteudo::Empregador;
-    case 2: return Conteudo::Empregados;
-    case 16: return Conteudo::Configuracoes;
-    case 11: return Conteudo::TemplatesNitgen;
-    case 13: return Conteudo::TemplatesLC;
-    default: return std::nullopt;
+    case 1:
+        return Conteudo::Empregador;
+    case 2:
+        return Conteudo::Empregados;
+    case 16:
+        return Conteudo::Configuracoes;
+    case 11:
+        return Conteudo::TemplatesNitgen;
+    case 13:
+        return Conteudo::TemplatesLC;
+    default:
+        return std::nullopt;
     }
 }
 
-bool SimRB1::DeTemplates(Conteudo c) { return c == Conteudo::TemplatesNitgen || c == Conteudo::TemplatesLC; }
-FamiliaBio SimRB1::Familia(Conteudo c) { return c == Conteudo::TemplatesLC ? FamiliaBio::LC : FamiliaBio::Nitgen; }
+bool SimRB1::DeTemplates(Conteudo c) {
+    return c == Conteudo::TemplatesNitgen || c == Conteudo::TemplatesLC;
+}
+FamiliaBio SimRB1::Familia(Conteudo c) {
+    return c == Conteudo::TemplatesLC ? FamiliaBio::LC : FamiliaBio::Nitgen;
+}
 
 QString SimRB1::NomeArquivo(const QString& numSerie, Conteudo c) {
     QString serie;
@@ -167,7 +185,8 @@ Arquivo SimRB1::ArquivoConfiguracoes(const QString& numSerie, const Configuracao
     return a;
 }
 
-Arquivo SimRB1::ArquivoTemplates(const QString& numSerie, FamiliaBio familia, const QList<EntradaBioSim>& lista) {
+Arquivo SimRB1::ArquivoTemplates(const QString& numSerie, FamiliaBio familia,
+                                 const QList<EntradaBioSim>& lista) {
     Arquivo a = novo(familia == FamiliaBio::LC ? Conteudo::TemplatesLC : Conteudo::TemplatesNitgen, numSerie);
     for (const EntradaBioSim& e : lista) {
         Grupo& g = a.registros.emplace_back();

@@ -46,7 +46,8 @@ std::optional<QByteArray> LerArquivo(const QString& caminho) {
 }
 } // namespace
 
-HRESULT SimServer::GerarArquivoRB1(BSTR numSerie, BSTR caminho, std::int32_t tipoArquivo, std::int32_t* result) {
+HRESULT SimServer::GerarArquivoRB1(BSTR numSerie, BSTR caminho, std::int32_t tipoArquivo,
+                                   std::int32_t* result) {
     const auto conteudo = SimRB1::ConteudoDaGeracao(tipoArquivo);
     if (!conteudo) return numero(result, kErro);
     const QString serie = qs(numSerie);
@@ -59,7 +60,9 @@ HRESULT SimServer::GerarArquivoRB1(BSTR numSerie, BSTR caminho, std::int32_t tip
         arquivo = SimRB1::ArquivoEmpregador(serie, e);
         break;
     }
-    case rb1::Conteudo::Empregados: arquivo = SimRB1::ArquivoEmpregados(serie, m_listaEmpregados); break;
+    case rb1::Conteudo::Empregados:
+        arquivo = SimRB1::ArquivoEmpregados(serie, m_listaEmpregados);
+        break;
     case rb1::Conteudo::Configuracoes: {
         // A fresh device's configuration with everything staged laid over it, as a send would leave it.
         ConfiguracaoSim c;
@@ -121,9 +124,15 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
     if (!esperado) return numero(result, kErro);
     // An import that fails brings nothing back for its kind.
     switch (*esperado) {
-    case rb1::Conteudo::Empregador: m_empregadorLido = {}; break;
-    case rb1::Conteudo::Empregados: m_rb1.empregados.clear(); break;
-    case rb1::Conteudo::Configuracoes: m_semConfiguracao = true; break;
+    case rb1::Conteudo::Empregador:
+        m_empregadorLido = {};
+        break;
+    case rb1::Conteudo::Empregados:
+        m_rb1.empregados.clear();
+        break;
+    case rb1::Conteudo::Configuracoes:
+        m_semConfiguracao = true;
+        break;
     case rb1::Conteudo::TemplatesNitgen:
     case rb1::Conteudo::TemplatesLC:
         m_bio.lista.clear();
@@ -140,8 +149,12 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
         return numero(result, outraFamilia ? kOutraFamilia : kErro);
     }
     switch (a.conteudo) {
-    case rb1::Conteudo::Empregador: m_empregadorLido = SimRB1::Empregador(a); break;
-    case rb1::Conteudo::Empregados: m_rb1.empregados = SimRB1::Empregados(a); break;
+    case rb1::Conteudo::Empregador:
+        m_empregadorLido = SimRB1::Empregador(a);
+        break;
+    case rb1::Conteudo::Empregados:
+        m_rb1.empregados = SimRB1::Empregados(a);
+        break;
     case rb1::Conteudo::Configuracoes:
         m_configuracaoLida = SimRB1::Configuracoes(a);
         m_semConfiguracao = false;
@@ -160,7 +173,9 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
     return numero(result, 0);
 }
 
-HRESULT SimServer::LerQtdeEmpregadosRB1(std::int32_t* result) { return numero(result, int(m_rb1.empregados.size())); }
+HRESULT SimServer::LerQtdeEmpregadosRB1(std::int32_t* result) {
+    return numero(result, int(m_rb1.empregados.size()));
+}
 
 HRESULT SimServer::DefinirPosicaoLeituraListaEmpregadosRB1(std::int32_t posicao, std::int32_t* result) {
     if (posicao < 0 || posicao >= m_rb1.empregados.size()) return numero(result, 1);
@@ -169,4 +184,6 @@ HRESULT SimServer::DefinirPosicaoLeituraListaEmpregadosRB1(std::int32_t posicao,
     return numero(result, 0);
 }
 
-HRESULT SimServer::LerQtdeTemplatesRB1(std::int32_t* result) { return numero(result, m_rb1.qtdeTemplates); }
+HRESULT SimServer::LerQtdeTemplatesRB1(std::int32_t* result) {
+    return numero(result, m_rb1.qtdeTemplates);
+}

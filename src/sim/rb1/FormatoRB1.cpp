@@ -6,7 +6,9 @@
 namespace rb1 {
 namespace {
 
-std::uint16_t u16(const unsigned char* p) { return std::uint16_t(p[0] | (p[1] << 8)); }
+std::uint16_t u16(const unsigned char* p) {
+    return std::uint16_t(p[0] | (p[1] << 8));
+}
 std::uint32_t u32(const unsigned char* p) {
     return std::uint32_t(p[0]) | (std::uint32_t(p[1]) << 8) | (std::uint32_t(p[2]) << 16) |
            (std::uint32_t(p[3]) << 24);
@@ -16,7 +18,8 @@ void poe16(std::string& s, std::uint16_t v) {
     s.push_back(char(v >> 8));
 }
 void poe32(std::string& s, std::uint32_t v) {
-    for (int i = 0; i < 4; ++i) s.push_back(char((v >> (8 * i)) & 0xff));
+    for (int i = 0; i < 4; ++i)
+        s.push_back(char((v >> (8 * i)) & 0xff));
 }
 
 // Strict UTF-8: no overlong forms, no surrogates, nothing above U+10FFFF.
@@ -85,7 +88,8 @@ bool GrupoValido(const Grupo& g) {
     if (g.size() > kMaxCamposPorGrupo) return false;
     for (std::size_t i = 0; i < g.size(); ++i) {
         const Campo& c = g[i];
-        if (c.etiqueta == kEtiquetaRegistro || c.valor.size() > kMaxTexto || !Utf8Valido(c.valor)) return false;
+        if (c.etiqueta == kEtiquetaRegistro || c.valor.size() > kMaxTexto || !Utf8Valido(c.valor))
+            return false;
         for (std::size_t k = 0; k < i; ++k)
             if (g[k].etiqueta == c.etiqueta) return false;
     }
@@ -102,7 +106,9 @@ void EscreverGrupo(std::string& s, const Grupo& g) {
 
 } // namespace
 
-bool ConteudoConhecido(std::uint16_t v) { return v >= 1 && v <= 5; }
+bool ConteudoConhecido(std::uint16_t v) {
+    return v >= 1 && v <= 5;
+}
 
 bool ConteudoDeLista(Conteudo c) {
     return c == Conteudo::Empregados || c == Conteudo::TemplatesNitgen || c == Conteudo::TemplatesLC;
@@ -110,20 +116,34 @@ bool ConteudoDeLista(Conteudo c) {
 
 const char* DescricaoFalha(Falha f) {
     switch (f) {
-    case Falha::Nenhuma: return "ok";
-    case Falha::Curto: return "shorter than the header";
-    case Falha::Magica: return "not an RB1 file";
-    case Falha::Versao: return "unsupported format version";
-    case Falha::ConteudoInvalido: return "unknown file kind";
-    case Falha::Tamanho: return "payload length does not match";
-    case Falha::Soma: return "checksum mismatch";
-    case Falha::CampoTruncado: return "field runs past the payload";
-    case Falha::TextoLongo: return "value too long";
-    case Falha::TextoInvalido: return "value is not UTF-8";
-    case Falha::EtiquetaRepetida: return "tag repeated in a group";
-    case Falha::MuitosCampos: return "too many fields in a group";
-    case Falha::RegistroIndevido: return "record where none is allowed";
-    case Falha::MuitosRegistros: return "too many records";
+    case Falha::Nenhuma:
+        return "ok";
+    case Falha::Curto:
+        return "shorter than the header";
+    case Falha::Magica:
+        return "not an RB1 file";
+    case Falha::Versao:
+        return "unsupported format version";
+    case Falha::ConteudoInvalido:
+        return "unknown file kind";
+    case Falha::Tamanho:
+        return "payload length does not match";
+    case Falha::Soma:
+        return "checksum mismatch";
+    case Falha::CampoTruncado:
+        return "field runs past the payload";
+    case Falha::TextoLongo:
+        return "value too long";
+    case Falha::TextoInvalido:
+        return "value is not UTF-8";
+    case Falha::EtiquetaRepetida:
+        return "tag repeated in a group";
+    case Falha::MuitosCampos:
+        return "too many fields in a group";
+    case Falha::RegistroIndevido:
+        return "record where none is allowed";
+    case Falha::MuitosRegistros:
+        return "too many records";
     }
     return "?";
 }
@@ -133,13 +153,15 @@ std::uint32_t Crc32(std::string_view bytes) {
         std::array<std::uint32_t, 256> t{};
         for (std::uint32_t i = 0; i < 256; ++i) {
             std::uint32_t c = i;
-            for (int k = 0; k < 8; ++k) c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
+            for (int k = 0; k < 8; ++k)
+                c = (c & 1) ? 0xedb88320u ^ (c >> 1) : c >> 1;
             t[i] = c;
         }
         return t;
     }();
     std::uint32_t crc = 0xffffffffu;
-    for (const char ch : bytes) crc = tabela[(crc ^ static_cast<unsigned char>(ch)) & 0xff] ^ (crc >> 8);
+    for (const char ch : bytes)
+        crc = tabela[(crc ^ static_cast<unsigned char>(ch)) & 0xff] ^ (crc >> 8);
     return crc ^ 0xffffffffu;
 }
 

@@ -51,8 +51,8 @@ using Grupo = std::vector<Campo>;
 
 struct Arquivo {
     Conteudo conteudo = Conteudo::Empregador;
-    Grupo campos;                  // the file's own fields (the serial number among them)
-    std::vector<Grupo> registros;  // list kinds only
+    Grupo campos;                 // the file's own fields (the serial number among them)
+    std::vector<Grupo> registros; // list kinds only
     bool operator==(const Arquivo&) const = default;
 };
 

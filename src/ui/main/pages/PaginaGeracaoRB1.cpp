@@ -25,9 +25,10 @@ PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c) : Pagina("tbsGeracao", c
         label(this, "lblResultadoGeracaoRB1Empregados", QStringLiteral("Resultado"), 248, 114, 300);
 
     label(this, "", QStringLiteral("Biometria:"), 16, 152, 60);
-    cboBiometriaRB1 = combo(this, "cboBiometriaRB1", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 80, 148, 100);
-    btnGerarRB1Configuracoes =
-        button(this, "btnGerarRB1Configuracoes", QStringLiteral("Gerar arquivo de configurações"), 16, 180, 220);
+    cboBiometriaRB1 =
+        combo(this, "cboBiometriaRB1", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 80, 148, 100);
+    btnGerarRB1Configuracoes = button(this, "btnGerarRB1Configuracoes",
+                                      QStringLiteral("Gerar arquivo de configurações"), 16, 180, 220);
     lblResultadoGeracaoRB1Configuracoes =
         label(this, "lblResultadoGeracaoRB1Configuracoes", QStringLiteral("Resultado"), 248, 184, 300);
     chkSomenteUmaDigitalRB1 =
@@ -46,7 +47,9 @@ PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c) : Pagina("tbsGeracao", c
             [this] { UiServices::guarded([this] { cboBiometriaRB1Change(); }); });
 }
 
-bool PaginaGeracaoRB1::nitgen() const { return cboBiometriaRB1->currentIndex() == 0; }
+bool PaginaGeracaoRB1::nitgen() const {
+    return cboBiometriaRB1->currentIndex() == 0;
+}
 
 void PaginaGeracaoRB1::btnSelecionarDiretorioGeracaoClick() {
     // Folders only, from the file system's root, nothing preselected; a cancel keeps the field.
@@ -70,7 +73,8 @@ void PaginaGeracaoRB1::btnGerarRB1EmpregadosClick() {
 void PaginaGeracaoRB1::btnGerarRB1ConfiguracoesClick() {
     ExecutarNosReps(ctx, [this](const RepSlot& s) {
         GerarArquivoRB1Configuracoes(ctx, s, txtDiretorioRB1Geracao->text(), nitgen(),
-                                     frmSDK->tbpConfiguracoesAvancadas->rep1, lblResultadoGeracaoRB1Configuracoes);
+                                     frmSDK->tbpConfiguracoesAvancadas->rep1,
+                                     lblResultadoGeracaoRB1Configuracoes);
     });
 }
 

@@ -32,7 +32,8 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     PageControl8 = pageControl(this, "PageControl8", 4, 4, 867, 374);
     tbsImportacaoEmpregador = tab(PageControl8, "tbsImportacaoEmpregador", QStringLiteral("Empregador"));
     tbsImportacaoEmpregados = tab(PageControl8, "tbsImportacaoEmpregados", QStringLiteral("Empregados"));
-    tbsImportacaoConfiguracoes = tab(PageControl8, "tbsImportacaoConfiguracoes", QStringLiteral("Configurações"));
+    tbsImportacaoConfiguracoes =
+        tab(PageControl8, "tbsImportacaoConfiguracoes", QStringLiteral("Configurações"));
     tbsImportacaoTemplates = tab(PageControl8, "tbsImportacaoTemplates", QStringLiteral("Templates"));
 
     // Employer
@@ -64,15 +65,16 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     btnImportacaoRB1Empregados = emps.importar;
     lblResultadoImportacaoRB1Empregados = emps.resultado;
     lblQuantidadeImportacaoRB1Empregados =
-        label(tbsImportacaoEmpregados, "lblQuantidadeImportacaoRB1Empregados", QStringLiteral("Quantidade"), 8, 66,
-              200);
-    dsgImportacaoEmpregados = grid(tbsImportacaoEmpregados, "dsgImportacaoEmpregados", 9, 2, 1, 1, 8, 86, 843, 254);
+        label(tbsImportacaoEmpregados, "lblQuantidadeImportacaoRB1Empregados", QStringLiteral("Quantidade"),
+              8, 66, 200);
+    dsgImportacaoEmpregados =
+        grid(tbsImportacaoEmpregados, "dsgImportacaoEmpregados", 9, 2, 1, 1, 8, 86, 843, 254);
 
     // Configuration
-    const Cabecalho cfg = cabecalho(tbsImportacaoConfiguracoes, "txtCaminhoImportacaoRB1Configuracoes",
-                                    "btnSelecionarArquivoImportacaoConfiguracoes", "btnImportacaoRB1Configuracoes",
-                                    QStringLiteral("Importar arquivo de configurações"),
-                                    "lblResultadoImportacaoRB1Configuracoes");
+    const Cabecalho cfg = cabecalho(
+        tbsImportacaoConfiguracoes, "txtCaminhoImportacaoRB1Configuracoes",
+        "btnSelecionarArquivoImportacaoConfiguracoes", "btnImportacaoRB1Configuracoes",
+        QStringLiteral("Importar arquivo de configurações"), "lblResultadoImportacaoRB1Configuracoes");
     txtCaminhoImportacaoRB1Configuracoes = cfg.caminho;
     btnSelecionarArquivoImportacaoConfiguracoes = cfg.selecionar;
     btnImportacaoRB1Configuracoes = cfg.importar;
@@ -81,9 +83,9 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
 
     // Templates
     const Cabecalho tpl =
-        cabecalho(tbsImportacaoTemplates, "txtCaminhoImportacaoRB1Templates", "btnSelecionarArquivoImportacaoTemplate",
-                  "btnImportacaoRB1Templates", QStringLiteral("Importar arquivo de templates"),
-                  "lblResultadoImportacaoRB1Templates");
+        cabecalho(tbsImportacaoTemplates, "txtCaminhoImportacaoRB1Templates",
+                  "btnSelecionarArquivoImportacaoTemplate", "btnImportacaoRB1Templates",
+                  QStringLiteral("Importar arquivo de templates"), "lblResultadoImportacaoRB1Templates");
     txtCaminhoImportacaoRB1Templates = tpl.caminho;
     btnSelecionarArquivoImportacaoTemplate = tpl.selecionar;
     btnImportacaoRB1Templates = tpl.importar;
@@ -93,15 +95,19 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
                                       {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 72, 64, 100);
     lblQuantidadeImportacaoRB1Templates = label(tbsImportacaoTemplates, "lblQuantidadeImportacaoRB1Templates",
                                                 QStringLiteral("Quantidade:"), 200, 68, 200);
-    dsgImportacaoTemplates = grid(tbsImportacaoTemplates, "dsgImportacaoTemplates", 3, 2, 1, 0, 8, 92, 843, 248);
+    dsgImportacaoTemplates =
+        grid(tbsImportacaoTemplates, "dsgImportacaoTemplates", 3, 2, 1, 0, 8, 92, 843, 248);
     // It only displays.
     dsgImportacaoTemplates->setEditTriggers(QAbstractItemView::NoEditTriggers);
 
-    aoClicar(btnSelecionarArquivoImportacaoEmpregador, [this] { btnSelecionarArquivoImportacaoEmpregadorClick(); });
-    aoClicar(btnSelecionarArquivoImportacaoEmpregados, [this] { btnSelecionarArquivoImportacaoEmpregadosClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoEmpregador,
+             [this] { btnSelecionarArquivoImportacaoEmpregadorClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoEmpregados,
+             [this] { btnSelecionarArquivoImportacaoEmpregadosClick(); });
     aoClicar(btnSelecionarArquivoImportacaoConfiguracoes,
              [this] { btnSelecionarArquivoImportacaoConfiguracoesClick(); });
-    aoClicar(btnSelecionarArquivoImportacaoTemplate, [this] { btnSelecionarArquivoImportacaoTemplateClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoTemplate,
+             [this] { btnSelecionarArquivoImportacaoTemplateClick(); });
     aoClicar(btnImportacaoRB1Empregador, [this] { btnImportacaoRB1EmpregadorClick(); });
     aoClicar(btnImportacaoRB1Empregados, [this] { btnImportacaoRB1EmpregadosClick(); });
     aoClicar(btnImportacaoRB1Configuracoes, [this] { btnImportacaoRB1ConfiguracoesClick(); });
@@ -137,8 +143,8 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
                                     {QStringLiteral("Gateway:"), "lblGatewayRB1"},
                                     {QStringLiteral("Mascara:"), "lblMascaraRB1"},
                                     {QStringLiteral("Porta:"), "lblPortaRB1"}});
-    const auto local = grupo(aba, QStringLiteral("Local"), 4, 274, 262, 118,
-                             {{QStringLiteral("Local:"), "lblLocalRB1"}});
+    const auto local =
+        grupo(aba, QStringLiteral("Local"), 4, 274, 262, 118, {{QStringLiteral("Local:"), "lblLocalRB1"}});
     const auto avancadas = grupo(aba, QStringLiteral("Avançadas"), 270, 64, 262, 110,
                                  {{QStringLiteral("Porta servidor:"), "lblPortaServidorRB1"},
                                   {QStringLiteral("Inicia conexão:"), "lblIniciaConexaoRB1"},
@@ -163,20 +169,21 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
     auto* g = Form::group(aba, "", QStringLiteral("Cartão"), 536, 182, 319, 116);
     QList<QLabel*> cartao;
     int linha = 16;
-    for (const Valor& v : QList<Valor>{{QStringLiteral("Formato cartão barras:"), "lblFormatoCartaoBarrasRB1"},
-                                       {QStringLiteral("Digitos fixos:"), "lblDigitosFixosRB1"},
-                                       {QStringLiteral("Formato cartão prox:"), "lblFormatoCartaoProxRB1"}}) {
+    for (const Valor& v :
+         QList<Valor>{{QStringLiteral("Formato cartão barras:"), "lblFormatoCartaoBarrasRB1"},
+                      {QStringLiteral("Digitos fixos:"), "lblDigitosFixosRB1"},
+                      {QStringLiteral("Formato cartão prox:"), "lblFormatoCartaoProxRB1"}}) {
         Form::label(g, "", v.legenda, 8, linha, 300);
         cartao << Form::label(g, v.nome, QString(), 16, linha + 16, 296);
         linha += 32;
     }
     // In the order the import reads them.
-    valoresConfiguracoes = {verao[0],       verao[1],       cartao[0],      cartao[1],      cartao[2],
-                            senhas[0],      senhas[1],      senhas[2],      comunicacao[0], comunicacao[1],
-                            comunicacao[2], comunicacao[3], avancadas[0],   avancadas[1],   avancadas[2],
-                            avancadas[3],   avancadas[4],   avancadas[5],   avancadas[6],   avancadas[7],
-                            local[0],       nitgen[0],      nitgen[1],      nitgen[2],      nitgen[3],
-                            nitgen[4],      nitgen[5],      lc[0],          lc[1],          lc[2]};
+    valoresConfiguracoes = {verao[0],       verao[1],       cartao[0],    cartao[1],      cartao[2],
+                            senhas[0],      senhas[1],      senhas[2],    comunicacao[0], comunicacao[1],
+                            comunicacao[2], comunicacao[3], avancadas[0], avancadas[1],   avancadas[2],
+                            avancadas[3],   avancadas[4],   avancadas[5], avancadas[6],   avancadas[7],
+                            local[0],       nitgen[0],      nitgen[1],    nitgen[2],      nitgen[3],
+                            nitgen[4],      nitgen[5],      lc[0],        lc[1],          lc[2]};
 }
 
 void PaginaImportacaoRB1::selecionarArquivo(QLineEdit* campo) {
@@ -186,13 +193,14 @@ void PaginaImportacaoRB1::selecionarArquivo(QLineEdit* campo) {
 }
 
 void PaginaImportacaoRB1::btnImportacaoRB1EmpregadorClick() {
-    ImportarArquivoRB1Empregador(ctx, txtCaminhoImportacaoRB1Empregador->text(), lblResultadoImportacaoRB1Empregador,
-                                 valoresEmpregador);
+    ImportarArquivoRB1Empregador(ctx, txtCaminhoImportacaoRB1Empregador->text(),
+                                 lblResultadoImportacaoRB1Empregador, valoresEmpregador);
 }
 
 void PaginaImportacaoRB1::btnImportacaoRB1EmpregadosClick() {
-    ImportarArquivoRB1Empregados(ctx, txtCaminhoImportacaoRB1Empregados->text(), lblResultadoImportacaoRB1Empregados,
-                                 lblQuantidadeImportacaoRB1Empregados, dsgImportacaoEmpregados);
+    ImportarArquivoRB1Empregados(ctx, txtCaminhoImportacaoRB1Empregados->text(),
+                                 lblResultadoImportacaoRB1Empregados, lblQuantidadeImportacaoRB1Empregados,
+                                 dsgImportacaoEmpregados);
 }
 
 void PaginaImportacaoRB1::btnImportacaoRB1ConfiguracoesClick() {
@@ -201,7 +209,7 @@ void PaginaImportacaoRB1::btnImportacaoRB1ConfiguracoesClick() {
 }
 
 void PaginaImportacaoRB1::btnImportacaoRB1TemplatesClick() {
-    ImportarArquivoRB1Templates(ctx, txtCaminhoImportacaoRB1Templates->text(),
-                                cboBiometriaRB1Importacao->currentIndex() == 0, lblResultadoImportacaoRB1Templates,
-                                lblQuantidadeImportacaoRB1Templates, dsgImportacaoTemplates);
+    ImportarArquivoRB1Templates(
+        ctx, txtCaminhoImportacaoRB1Templates->text(), cboBiometriaRB1Importacao->currentIndex() == 0,
+        lblResultadoImportacaoRB1Templates, lblQuantidadeImportacaoRB1Templates, dsgImportacaoTemplates);
 }

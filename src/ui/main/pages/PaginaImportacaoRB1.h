@@ -18,12 +18,18 @@ class PaginaImportacaoRB1 : public Pagina {
 public:
     explicit PaginaImportacaoRB1(ContextoOperacao& ctx);
 
-    void btnSelecionarArquivoImportacaoEmpregadorClick() { selecionarArquivo(txtCaminhoImportacaoRB1Empregador); }
-    void btnSelecionarArquivoImportacaoEmpregadosClick() { selecionarArquivo(txtCaminhoImportacaoRB1Empregados); }
+    void btnSelecionarArquivoImportacaoEmpregadorClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Empregador);
+    }
+    void btnSelecionarArquivoImportacaoEmpregadosClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Empregados);
+    }
     void btnSelecionarArquivoImportacaoConfiguracoesClick() {
         selecionarArquivo(txtCaminhoImportacaoRB1Configuracoes);
     }
-    void btnSelecionarArquivoImportacaoTemplateClick() { selecionarArquivo(txtCaminhoImportacaoRB1Templates); }
+    void btnSelecionarArquivoImportacaoTemplateClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Templates);
+    }
     void btnImportacaoRB1EmpregadorClick();
     void btnImportacaoRB1EmpregadosClick();
     void btnImportacaoRB1ConfiguracoesClick();
