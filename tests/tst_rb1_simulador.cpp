@@ -4,6 +4,7 @@
 #include "ops/Operacao.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "support/TestUi.h"
+#include "ui/main/frmSDKVeltoRep.h"
 #include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
@@ -70,6 +71,7 @@ private slots:
     void templatesLCComoNitgen();
     void templatesSemListaDaoDois();
     void empregadorComCpfEAcentos();
+    void capturasDeTela();
 };
 
 void TstRB1Simulador::empregadorDeIdaEVolta() {
@@ -333,6 +335,28 @@ void TstRB1Simulador::empregadorComCpfEAcentos() {
     QCOMPARE(Texto(leitor.LerRazaoSocial()), QStringLiteral("Ação & Cia"));
     QCOMPARE(Texto(leitor.LerCPF()), QStringLiteral("52998224725"));
     QCOMPARE(Texto(leitor.LerCNPJ()), QString());
+}
+
+// VELTOREP_SCREENSHOT=<prefix>: pictures of the page after each kind went there and back.
+void TstRB1Simulador::capturasDeTela() {
+    const QString prefixo = qEnvironmentVariable("VELTOREP_SCREENSHOT");
+    if (prefixo.isEmpty()) QSKIP("VELTOREP_SCREENSHOT not set");
+    QTemporaryDir d;
+    JanelaTeste t(true);
+    gerar(t, d.path(), "btnGerarRB1Empregador", "lblResultadoGeracaoRB1Empregador");
+    gerar(t, d.path(), "btnGerarRB1Empregados", "lblResultadoGeracaoRB1Empregados");
+    gerar(t, d.path(), "btnGerarRB1Configuracoes", "lblResultadoGeracaoRB1Configuracoes");
+    gerar(t, d.path(), "btnGerarRB1Templates", "lblResultadoGeracaoRB1Templates");
+    QVERIFY(t.janela().grab().save(prefixo + "-geracao.png"));
+    const QList<std::tuple<const char*, const char*, const char*>> kinds{
+        {"empregador", "btnSelecionarArquivoImportacaoEmpregador", "btnImportacaoRB1Empregador"},
+        {"empregados", "btnSelecionarArquivoImportacaoEmpregados", "btnImportacaoRB1Empregados"},
+        {"configuracoes", "btnSelecionarArquivoImportacaoConfiguracoes", "btnImportacaoRB1Configuracoes"},
+        {"templates_nitgen", "btnSelecionarArquivoImportacaoTemplate", "btnImportacaoRB1Templates"}};
+    for (const auto& [tipo, selecionar, botao] : kinds) {
+        importar(t, arquivo(d, tipo), selecionar, botao);
+        QVERIFY(t.janela().grab().save(prefixo + "-" + tipo + ".png"));
+    }
 }
 
 QTEST_MAIN(TstRB1Simulador)

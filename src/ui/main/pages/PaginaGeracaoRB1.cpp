@@ -24,9 +24,9 @@ PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c) : Pagina("tbsGeracao", c
     lblResultadoGeracaoRB1Empregados =
         label(this, "lblResultadoGeracaoRB1Empregados", QStringLiteral("Resultado"), 248, 114, 300);
 
-    label(this, "", QStringLiteral("Biometria:"), 16, 152, 60);
+    label(this, "", QStringLiteral("Biometria:"), 16, 152, 72);
     cboBiometriaRB1 =
-        combo(this, "cboBiometriaRB1", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 80, 148, 100);
+        combo(this, "cboBiometriaRB1", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 92, 148, 100);
     btnGerarRB1Configuracoes = button(this, "btnGerarRB1Configuracoes",
                                       QStringLiteral("Gerar arquivo de configurações"), 16, 180, 220);
     lblResultadoGeracaoRB1Configuracoes =

@@ -90,9 +90,9 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     btnSelecionarArquivoImportacaoTemplate = tpl.selecionar;
     btnImportacaoRB1Templates = tpl.importar;
     lblResultadoImportacaoRB1Templates = tpl.resultado;
-    label(tbsImportacaoTemplates, "", QStringLiteral("Biometria:"), 8, 68, 60);
+    label(tbsImportacaoTemplates, "", QStringLiteral("Biometria:"), 8, 68, 72);
     cboBiometriaRB1Importacao = combo(tbsImportacaoTemplates, "cboBiometriaRB1Importacao",
-                                      {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 72, 64, 100);
+                                      {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 84, 64, 100);
     lblQuantidadeImportacaoRB1Templates = label(tbsImportacaoTemplates, "lblQuantidadeImportacaoRB1Templates",
                                                 QStringLiteral("Quantidade:"), 200, 68, 200);
     dsgImportacaoTemplates =
@@ -119,9 +119,9 @@ PaginaImportacaoRB1::Cabecalho PaginaImportacaoRB1::cabecalho(QWidget* aba, cons
                                                               const QString& legendaImportar,
                                                               const char* resultado) {
     using namespace Form;
-    label(aba, "", QStringLiteral("Diretório do arquivo RB1:"), 8, 10, 130);
+    label(aba, "", QStringLiteral("Diretório do arquivo RB1:"), 8, 10, 160);
     Cabecalho c;
-    c.caminho = edit(aba, caminho, QString(), 140, 6, 520);
+    c.caminho = edit(aba, caminho, QString(), 170, 6, 490);
     c.selecionar = button(aba, selecionar, QStringLiteral("Selecionar diretório"), 668, 4, 140);
     c.importar = button(aba, importar, legendaImportar, 8, 34, 230);
     c.resultado = label(aba, resultado, QStringLiteral("Resultado"), 248, 38, 300);
@@ -131,21 +131,21 @@ PaginaImportacaoRB1::Cabecalho PaginaImportacaoRB1::cabecalho(QWidget* aba, cons
 void PaginaImportacaoRB1::montarConfiguracoes() {
     QWidget* aba = tbsImportacaoConfiguracoes;
     // Three columns; the card formats are long, so their group takes the widest.
-    const auto verao = grupo(aba, QStringLiteral("Horário Verão"), 4, 64, 262, 118,
+    const auto verao = grupo(aba, QStringLiteral("Horário Verão"), 4, 64, 280, 140,
                              {{QStringLiteral("Inicio horário verão:"), "lblIniHorarioVeraoRB1"},
                               {QStringLiteral("Fim horário verão:"), "lblFimHorarioVeraoRB1"}});
-    const auto senhas = grupo(aba, QStringLiteral("Senhas"), 4, 118, 262, 118,
+    const auto senhas = grupo(aba, QStringLiteral("Senhas"), 4, 118, 280, 140,
                               {{QStringLiteral("Senha comunicação:"), "lblSenhaComunicacaoRB1"},
                                {QStringLiteral("Senha biometria:"), "lblSenhaBiometriaRB1"},
                                {QStringLiteral("Senha pendrive:"), "lblSenhaPendriveRB1"}});
-    const auto comunicacao = grupo(aba, QStringLiteral("Comunicação"), 4, 188, 262, 118,
+    const auto comunicacao = grupo(aba, QStringLiteral("Comunicação"), 4, 188, 280, 140,
                                    {{QStringLiteral("Chave comunicação:"), "lblChaveComunicacaoRB1"},
                                     {QStringLiteral("Gateway:"), "lblGatewayRB1"},
                                     {QStringLiteral("Mascara:"), "lblMascaraRB1"},
                                     {QStringLiteral("Porta:"), "lblPortaRB1"}});
     const auto local =
-        grupo(aba, QStringLiteral("Local"), 4, 274, 262, 118, {{QStringLiteral("Local:"), "lblLocalRB1"}});
-    const auto avancadas = grupo(aba, QStringLiteral("Avançadas"), 270, 64, 262, 110,
+        grupo(aba, QStringLiteral("Local"), 4, 274, 280, 140, {{QStringLiteral("Local:"), "lblLocalRB1"}});
+    const auto avancadas = grupo(aba, QStringLiteral("Avançadas"), 288, 64, 236, 116,
                                  {{QStringLiteral("Porta servidor:"), "lblPortaServidorRB1"},
                                   {QStringLiteral("Inicia conexão:"), "lblIniciaConexaoRB1"},
                                   {QStringLiteral("Tempo espera:"), "lblTempoEsperaRB1"},
@@ -154,11 +154,11 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
                                   {QStringLiteral("Host Habilitado:"), "lblHostHabilitadoRB1"},
                                   {QStringLiteral("DNS:"), "lblDNSRB1"},
                                   {QStringLiteral("Host:"), "lblHostRB1"}});
-    const auto lc = grupo(aba, QStringLiteral("Ajuste Biométrico LC"), 270, 226, 262, 110,
+    const auto lc = grupo(aba, QStringLiteral("Ajuste Biométrico LC"), 288, 226, 236, 116,
                           {{QStringLiteral("Identificação:"), "lblBioIdentificacaoLC"},
                            {QStringLiteral("TimeOut:"), "lblBioTimeOutLC"},
                            {QStringLiteral("Dedo duplicado:"), "lblBioDedoDuplicadoLC"}});
-    const auto nitgen = grupo(aba, QStringLiteral("Ajuste Biométrico nitgen"), 536, 64, 319, 110,
+    const auto nitgen = grupo(aba, QStringLiteral("Ajuste Biométrico nitgen"), 528, 64, 327, 110,
                               {{QStringLiteral("Captura:"), "lblBioCaptura"},
                                {QStringLiteral("Filtro:"), "lblBioFiltro"},
                                {QStringLiteral("Identificação:"), "lblBioIdent"},
@@ -166,7 +166,7 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
                                {QStringLiteral("Verificação:"), "lblBioVerif"},
                                {QStringLiteral("LFD:"), "lblBioLFD"}});
     // The card group: each caption above its value, the values the group's whole width.
-    auto* g = Form::group(aba, "", QStringLiteral("Cartão"), 536, 182, 319, 116);
+    auto* g = Form::group(aba, "", QStringLiteral("Cartão"), 528, 182, 327, 116);
     QList<QLabel*> cartao;
     int linha = 16;
     for (const Valor& v :
@@ -174,7 +174,7 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
                       {QStringLiteral("Digitos fixos:"), "lblDigitosFixosRB1"},
                       {QStringLiteral("Formato cartão prox:"), "lblFormatoCartaoProxRB1"}}) {
         Form::label(g, "", v.legenda, 8, linha, 300);
-        cartao << Form::label(g, v.nome, QString(), 16, linha + 16, 296);
+        cartao << Form::label(g, v.nome, QString(), 8, linha + 16, 316);
         linha += 32;
     }
     // In the order the import reads them.
