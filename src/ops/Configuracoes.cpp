@@ -97,14 +97,18 @@ void EnviarEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lbl
     if (!sdk) return;
     // 2-3. A new list of the twenty demonstration employees, 01 to 20 in order.
     sdk->InicializarListaEmpregados();
-    for (int i = 1; i <= 20; ++i) {
-        const QString k = numeroEmpregado(i);
-        sdk->IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k,
-                                    k, k, QStringLiteral("Empregado ") + k, QStringLiteral("4719"),
-                                    VARIANT_FALSE);
-    }
+    IncluirEmpregadosDemonstracao(*sdk);
     // 4. The whole list at once; show.
     MostrarStatusRetorno(lbl, sdk->EnviarListaCompletaEmpregados());
+}
+
+void IncluirEmpregadosDemonstracao(TVeltoRepPlusSDK& sdk) {
+    for (int i = 1; i <= 20; ++i) {
+        const QString k = numeroEmpregado(i);
+        sdk.IncluirEmpregadosLista(QStringLiteral("Empregado SDK ") + k, QStringLiteral("123456789") + k, k,
+                                   k, k, QStringLiteral("Empregado ") + k, QStringLiteral("4719"),
+                                   VARIANT_FALSE);
+    }
 }
 
 void EnviarSenhasRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lbl) {

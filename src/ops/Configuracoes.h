@@ -4,6 +4,7 @@
 #include "ops/Operacao.h"
 
 class OpenDialog;
+class TVeltoRepPlusSDK;
 
 // The warning asked before each device's card-format send: nine lines joined by CR LF.
 QString TextoAvisoFormatoCartao();
@@ -14,6 +15,9 @@ void EnviarConfiguracoesGeraisRep(ContextoOperacao& ctx, const RepSlot& slot,
 void EnviarFormatoCartaoRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoFormatosCartoes);
 void EnviarEmpregadorRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoEmpregador);
 void EnviarEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoEmpregados);
+// The twenty demonstration employees 01 to 20, in order, into the SDK's list (the device send and the RB1
+// employees file carry the same).
+void IncluirEmpregadosDemonstracao(TVeltoRepPlusSDK& sdk);
 void EnviarSenhasRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoSenhas);
 // The file is chosen through opdArquivoTLM once the CPF was accepted.
 void EnviarArquivoTLMRep(ContextoOperacao& ctx, const RepSlot& slot, QLabel* lblResultadoArquivoTLM,

@@ -23,8 +23,9 @@ std::optional<QString> TestDialogs::openFile(const QString& filter, const QStrin
     return arquivos.isEmpty() ? std::nullopt : arquivos.takeFirst();
 }
 
-std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QString&) {
+std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QString& root) {
     prompts << prompt;
+    raizes << root;
     return pastas.isEmpty() ? std::nullopt : pastas.takeFirst();
 }
 

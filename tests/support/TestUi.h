@@ -25,6 +25,7 @@ public:
     QList<Mensagem> mensagens;
     QStringList filtros;
     QStringList prompts;
+    QStringList raizes; // the roots chooseFolder was given
 
     MessageButton message(MessageKind kind, const QString& text, int buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override;

@@ -1,0 +1,35 @@
+// Sub-page "Geração" of "Arquivos RB1": the folder, the four generation buttons with their result labels,
+// and the reader choice that shapes the configuration and templates files.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+
+class PaginaGeracaoRB1 : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaGeracaoRB1(ContextoOperacao& ctx);
+
+    void btnSelecionarDiretorioGeracaoClick();
+    void btnGerarRB1EmpregadorClick();
+    void btnGerarRB1EmpregadosClick();
+    void btnGerarRB1ConfiguracoesClick();
+    void btnGerarRB1TemplatesClick();
+    void cboBiometriaRB1Change();
+
+    QLineEdit* txtDiretorioRB1Geracao;
+    QPushButton *btnSelecionarDiretorioGeracao, *btnGerarRB1Empregador, *btnGerarRB1Empregados,
+        *btnGerarRB1Configuracoes, *btnGerarRB1Templates;
+    QComboBox* cboBiometriaRB1;
+    QCheckBox* chkSomenteUmaDigitalRB1;
+    QLabel *lblResultadoGeracaoRB1Empregador, *lblResultadoGeracaoRB1Empregados,
+        *lblResultadoGeracaoRB1Configuracoes, *lblResultadoGeracaoRB1Templates;
+
+private:
+    bool nitgen() const;
+};

@@ -1,0 +1,215 @@
+#include "ui/main/pages/PaginaImportacaoRB1.h"
+
+#include "rb1/ImportacaoRB1.h"
+#include "ui/main/frmSDKVeltoRep.h"
+#include "ui/widgets/FormBuilder.h"
+#include "ui/widgets/OpenDialog.h"
+#include "ui/widgets/StringGrid.h"
+
+namespace {
+struct Valor {
+    QString legenda;
+    const char* nome;
+};
+
+// A group box with one captioned value per row.
+QList<QLabel*> grupo(QWidget* aba, const QString& titulo, int x, int y, int largura, int larguraLegenda,
+                     const QList<Valor>& valores) {
+    auto* g = Form::group(aba, "", titulo, x, y, largura, 20 + 16 * int(valores.size()));
+    QList<QLabel*> l;
+    int linha = 16;
+    for (const Valor& v : valores) {
+        l << Form::captioned(g, v.legenda, v.nome, 8, linha, larguraLegenda, QString(),
+                             largura - larguraLegenda - 20);
+        linha += 16;
+    }
+    return l;
+}
+} // namespace
+
+PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImportacao", c) {
+    using namespace Form;
+    PageControl8 = pageControl(this, "PageControl8", 4, 4, 867, 374);
+    tbsImportacaoEmpregador = tab(PageControl8, "tbsImportacaoEmpregador", QStringLiteral("Empregador"));
+    tbsImportacaoEmpregados = tab(PageControl8, "tbsImportacaoEmpregados", QStringLiteral("Empregados"));
+    tbsImportacaoConfiguracoes =
+        tab(PageControl8, "tbsImportacaoConfiguracoes", QStringLiteral("Configurações"));
+    tbsImportacaoTemplates = tab(PageControl8, "tbsImportacaoTemplates", QStringLiteral("Templates"));
+
+    // Employer
+    const Cabecalho emp =
+        cabecalho(tbsImportacaoEmpregador, "txtCaminhoImportacaoRB1Empregador",
+                  "btnSelecionarArquivoImportacaoEmpregador", "btnImportacaoRB1Empregador",
+                  QStringLiteral("Importar arquivo de empregador"), "lblResultadoImportacaoRB1Empregador");
+    txtCaminhoImportacaoRB1Empregador = emp.caminho;
+    btnSelecionarArquivoImportacaoEmpregador = emp.selecionar;
+    btnImportacaoRB1Empregador = emp.importar;
+    lblResultadoImportacaoRB1Empregador = emp.resultado;
+    int y = 72;
+    for (const Valor& v : QList<Valor>{{QStringLiteral("Razão Social:"), "lblImportacaoRB1Razao"},
+                                       {QStringLiteral("Local:"), "lblImportacaoRB1Local"},
+                                       {QStringLiteral("CNPJ:"), "lblImportacaoRB1CNPJ"},
+                                       {QStringLiteral("CPF:"), "lblImportacaoRB1CPF"},
+                                       {QStringLiteral("CEI:"), "lblImportacaoRB1CEI"}}) {
+        valoresEmpregador << captioned(tbsImportacaoEmpregador, v.legenda, v.nome, 8, y, 90, QString(), 600);
+        y += 20;
+    }
+
+    // Employees
+    const Cabecalho emps =
+        cabecalho(tbsImportacaoEmpregados, "txtCaminhoImportacaoRB1Empregados",
+                  "btnSelecionarArquivoImportacaoEmpregados", "btnImportacaoRB1Empregados",
+                  QStringLiteral("Importar arquivo de empregados"), "lblResultadoImportacaoRB1Empregados");
+    txtCaminhoImportacaoRB1Empregados = emps.caminho;
+    btnSelecionarArquivoImportacaoEmpregados = emps.selecionar;
+    btnImportacaoRB1Empregados = emps.importar;
+    lblResultadoImportacaoRB1Empregados = emps.resultado;
+    lblQuantidadeImportacaoRB1Empregados =
+        label(tbsImportacaoEmpregados, "lblQuantidadeImportacaoRB1Empregados", QStringLiteral("Quantidade"),
+              8, 66, 200);
+    dsgImportacaoEmpregados =
+        grid(tbsImportacaoEmpregados, "dsgImportacaoEmpregados", 9, 2, 1, 1, 8, 86, 843, 254);
+
+    // Configuration
+    const Cabecalho cfg = cabecalho(
+        tbsImportacaoConfiguracoes, "txtCaminhoImportacaoRB1Configuracoes",
+        "btnSelecionarArquivoImportacaoConfiguracoes", "btnImportacaoRB1Configuracoes",
+        QStringLiteral("Importar arquivo de configurações"), "lblResultadoImportacaoRB1Configuracoes");
+    txtCaminhoImportacaoRB1Configuracoes = cfg.caminho;
+    btnSelecionarArquivoImportacaoConfiguracoes = cfg.selecionar;
+    btnImportacaoRB1Configuracoes = cfg.importar;
+    lblResultadoImportacaoRB1Configuracoes = cfg.resultado;
+    montarConfiguracoes();
+
+    // Templates
+    const Cabecalho tpl =
+        cabecalho(tbsImportacaoTemplates, "txtCaminhoImportacaoRB1Templates",
+                  "btnSelecionarArquivoImportacaoTemplate", "btnImportacaoRB1Templates",
+                  QStringLiteral("Importar arquivo de templates"), "lblResultadoImportacaoRB1Templates");
+    txtCaminhoImportacaoRB1Templates = tpl.caminho;
+    btnSelecionarArquivoImportacaoTemplate = tpl.selecionar;
+    btnImportacaoRB1Templates = tpl.importar;
+    lblResultadoImportacaoRB1Templates = tpl.resultado;
+    label(tbsImportacaoTemplates, "", QStringLiteral("Biometria:"), 8, 68, 72);
+    cboBiometriaRB1Importacao = combo(tbsImportacaoTemplates, "cboBiometriaRB1Importacao",
+                                      {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 84, 64, 100);
+    lblQuantidadeImportacaoRB1Templates = label(tbsImportacaoTemplates, "lblQuantidadeImportacaoRB1Templates",
+                                                QStringLiteral("Quantidade:"), 200, 68, 200);
+    dsgImportacaoTemplates =
+        grid(tbsImportacaoTemplates, "dsgImportacaoTemplates", 3, 2, 1, 0, 8, 92, 843, 248);
+    // It only displays.
+    dsgImportacaoTemplates->setEditTriggers(QAbstractItemView::NoEditTriggers);
+
+    aoClicar(btnSelecionarArquivoImportacaoEmpregador,
+             [this] { btnSelecionarArquivoImportacaoEmpregadorClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoEmpregados,
+             [this] { btnSelecionarArquivoImportacaoEmpregadosClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoConfiguracoes,
+             [this] { btnSelecionarArquivoImportacaoConfiguracoesClick(); });
+    aoClicar(btnSelecionarArquivoImportacaoTemplate,
+             [this] { btnSelecionarArquivoImportacaoTemplateClick(); });
+    aoClicar(btnImportacaoRB1Empregador, [this] { btnImportacaoRB1EmpregadorClick(); });
+    aoClicar(btnImportacaoRB1Empregados, [this] { btnImportacaoRB1EmpregadosClick(); });
+    aoClicar(btnImportacaoRB1Configuracoes, [this] { btnImportacaoRB1ConfiguracoesClick(); });
+    aoClicar(btnImportacaoRB1Templates, [this] { btnImportacaoRB1TemplatesClick(); });
+}
+
+PaginaImportacaoRB1::Cabecalho PaginaImportacaoRB1::cabecalho(QWidget* aba, const char* caminho,
+                                                              const char* selecionar, const char* importar,
+                                                              const QString& legendaImportar,
+                                                              const char* resultado) {
+    using namespace Form;
+    label(aba, "", QStringLiteral("Diretório do arquivo RB1:"), 8, 10, 160);
+    Cabecalho c;
+    c.caminho = edit(aba, caminho, QString(), 170, 6, 490);
+    c.selecionar = button(aba, selecionar, QStringLiteral("Selecionar diretório"), 668, 4, 140);
+    c.importar = button(aba, importar, legendaImportar, 8, 34, 230);
+    c.resultado = label(aba, resultado, QStringLiteral("Resultado"), 248, 38, 300);
+    return c;
+}
+
+void PaginaImportacaoRB1::montarConfiguracoes() {
+    QWidget* aba = tbsImportacaoConfiguracoes;
+    // Three columns; the card formats are long, so their group takes the widest.
+    const auto verao = grupo(aba, QStringLiteral("Horário Verão"), 4, 64, 280, 140,
+                             {{QStringLiteral("Inicio horário verão:"), "lblIniHorarioVeraoRB1"},
+                              {QStringLiteral("Fim horário verão:"), "lblFimHorarioVeraoRB1"}});
+    const auto senhas = grupo(aba, QStringLiteral("Senhas"), 4, 118, 280, 140,
+                              {{QStringLiteral("Senha comunicação:"), "lblSenhaComunicacaoRB1"},
+                               {QStringLiteral("Senha biometria:"), "lblSenhaBiometriaRB1"},
+                               {QStringLiteral("Senha pendrive:"), "lblSenhaPendriveRB1"}});
+    const auto comunicacao = grupo(aba, QStringLiteral("Comunicação"), 4, 188, 280, 140,
+                                   {{QStringLiteral("Chave comunicação:"), "lblChaveComunicacaoRB1"},
+                                    {QStringLiteral("Gateway:"), "lblGatewayRB1"},
+                                    {QStringLiteral("Mascara:"), "lblMascaraRB1"},
+                                    {QStringLiteral("Porta:"), "lblPortaRB1"}});
+    const auto local =
+        grupo(aba, QStringLiteral("Local"), 4, 274, 280, 140, {{QStringLiteral("Local:"), "lblLocalRB1"}});
+    const auto avancadas = grupo(aba, QStringLiteral("Avançadas"), 288, 64, 236, 116,
+                                 {{QStringLiteral("Porta servidor:"), "lblPortaServidorRB1"},
+                                  {QStringLiteral("Inicia conexão:"), "lblIniciaConexaoRB1"},
+                                  {QStringLiteral("Tempo espera:"), "lblTempoEsperaRB1"},
+                                  {QStringLiteral("Ip servidor:"), "lblIpServidorRB1"},
+                                  {QStringLiteral("Intervalo conexão:"), "lblIntervaloConexaoRB1"},
+                                  {QStringLiteral("Host Habilitado:"), "lblHostHabilitadoRB1"},
+                                  {QStringLiteral("DNS:"), "lblDNSRB1"},
+                                  {QStringLiteral("Host:"), "lblHostRB1"}});
+    const auto lc = grupo(aba, QStringLiteral("Ajuste Biométrico LC"), 288, 226, 236, 116,
+                          {{QStringLiteral("Identificação:"), "lblBioIdentificacaoLC"},
+                           {QStringLiteral("TimeOut:"), "lblBioTimeOutLC"},
+                           {QStringLiteral("Dedo duplicado:"), "lblBioDedoDuplicadoLC"}});
+    const auto nitgen = grupo(aba, QStringLiteral("Ajuste Biométrico nitgen"), 528, 64, 327, 110,
+                              {{QStringLiteral("Captura:"), "lblBioCaptura"},
+                               {QStringLiteral("Filtro:"), "lblBioFiltro"},
+                               {QStringLiteral("Identificação:"), "lblBioIdent"},
+                               {QStringLiteral("TimeOut:"), "lblBioTimeOut"},
+                               {QStringLiteral("Verificação:"), "lblBioVerif"},
+                               {QStringLiteral("LFD:"), "lblBioLFD"}});
+    // The card group: each caption above its value, the values the group's whole width.
+    auto* g = Form::group(aba, "", QStringLiteral("Cartão"), 528, 182, 327, 116);
+    QList<QLabel*> cartao;
+    int linha = 16;
+    for (const Valor& v :
+         QList<Valor>{{QStringLiteral("Formato cartão barras:"), "lblFormatoCartaoBarrasRB1"},
+                      {QStringLiteral("Digitos fixos:"), "lblDigitosFixosRB1"},
+                      {QStringLiteral("Formato cartão prox:"), "lblFormatoCartaoProxRB1"}}) {
+        Form::label(g, "", v.legenda, 8, linha, 300);
+        cartao << Form::label(g, v.nome, QString(), 8, linha + 16, 316);
+        linha += 32;
+    }
+    // In the order the import reads them.
+    valoresConfiguracoes = {verao[0],       verao[1],       cartao[0],    cartao[1],      cartao[2],
+                            senhas[0],      senhas[1],      senhas[2],    comunicacao[0], comunicacao[1],
+                            comunicacao[2], comunicacao[3], avancadas[0], avancadas[1],   avancadas[2],
+                            avancadas[3],   avancadas[4],   avancadas[5], avancadas[6],   avancadas[7],
+                            local[0],       nitgen[0],      nitgen[1],    nitgen[2],      nitgen[3],
+                            nitgen[4],      nitgen[5],      lc[0],        lc[1],          lc[2]};
+}
+
+void PaginaImportacaoRB1::selecionarArquivo(QLineEdit* campo) {
+    // The window's one dialog serves the four sub-pages; a cancel keeps the field's text.
+    OpenDialog* opd = frmSDK->opdSelecionarRB1;
+    if (opd->Execute()) campo->setText(opd->FileName);
+}
+
+void PaginaImportacaoRB1::btnImportacaoRB1EmpregadorClick() {
+    ImportarArquivoRB1Empregador(ctx, txtCaminhoImportacaoRB1Empregador->text(),
+                                 lblResultadoImportacaoRB1Empregador, valoresEmpregador);
+}
+
+void PaginaImportacaoRB1::btnImportacaoRB1EmpregadosClick() {
+    ImportarArquivoRB1Empregados(ctx, txtCaminhoImportacaoRB1Empregados->text(),
+                                 lblResultadoImportacaoRB1Empregados, lblQuantidadeImportacaoRB1Empregados,
+                                 dsgImportacaoEmpregados);
+}
+
+void PaginaImportacaoRB1::btnImportacaoRB1ConfiguracoesClick() {
+    ImportarArquivoRB1Configuracoes(ctx, txtCaminhoImportacaoRB1Configuracoes->text(),
+                                    lblResultadoImportacaoRB1Configuracoes, valoresConfiguracoes);
+}
+
+void PaginaImportacaoRB1::btnImportacaoRB1TemplatesClick() {
+    ImportarArquivoRB1Templates(
+        ctx, txtCaminhoImportacaoRB1Templates->text(), cboBiometriaRB1Importacao->currentIndex() == 0,
+        lblResultadoImportacaoRB1Templates, lblQuantidadeImportacaoRB1Templates, dsgImportacaoTemplates);
+}

@@ -1,0 +1,68 @@
+// Sub-page "Importação" of "Arquivos RB1": four sub-pages, one per kind of file, each with its path field,
+// file chooser (the window's one opdSelecionarRB1), import button, result label and the file's content.
+#pragma once
+
+#include "ui/main/Pagina.h"
+
+#include <QList>
+
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QPushButton;
+class QTabWidget;
+class StringGrid;
+
+class PaginaImportacaoRB1 : public Pagina {
+    Q_OBJECT
+public:
+    explicit PaginaImportacaoRB1(ContextoOperacao& ctx);
+
+    void btnSelecionarArquivoImportacaoEmpregadorClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Empregador);
+    }
+    void btnSelecionarArquivoImportacaoEmpregadosClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Empregados);
+    }
+    void btnSelecionarArquivoImportacaoConfiguracoesClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Configuracoes);
+    }
+    void btnSelecionarArquivoImportacaoTemplateClick() {
+        selecionarArquivo(txtCaminhoImportacaoRB1Templates);
+    }
+    void btnImportacaoRB1EmpregadorClick();
+    void btnImportacaoRB1EmpregadosClick();
+    void btnImportacaoRB1ConfiguracoesClick();
+    void btnImportacaoRB1TemplatesClick();
+
+    QTabWidget* PageControl8;
+    QWidget *tbsImportacaoEmpregador, *tbsImportacaoEmpregados, *tbsImportacaoConfiguracoes,
+        *tbsImportacaoTemplates;
+
+    QLineEdit *txtCaminhoImportacaoRB1Empregador, *txtCaminhoImportacaoRB1Empregados,
+        *txtCaminhoImportacaoRB1Configuracoes, *txtCaminhoImportacaoRB1Templates;
+    QPushButton *btnSelecionarArquivoImportacaoEmpregador, *btnSelecionarArquivoImportacaoEmpregados,
+        *btnSelecionarArquivoImportacaoConfiguracoes, *btnSelecionarArquivoImportacaoTemplate;
+    QPushButton *btnImportacaoRB1Empregador, *btnImportacaoRB1Empregados, *btnImportacaoRB1Configuracoes,
+        *btnImportacaoRB1Templates;
+    QLabel *lblResultadoImportacaoRB1Empregador, *lblResultadoImportacaoRB1Empregados,
+        *lblResultadoImportacaoRB1Configuracoes, *lblResultadoImportacaoRB1Templates;
+
+    // Employer: razão social, local, CNPJ, CPF, CEI. Configuration: the thirty values in the order read.
+    QList<QLabel*> valoresEmpregador, valoresConfiguracoes;
+
+    QLabel *lblQuantidadeImportacaoRB1Empregados, *lblQuantidadeImportacaoRB1Templates;
+    StringGrid *dsgImportacaoEmpregados, *dsgImportacaoTemplates;
+    QComboBox* cboBiometriaRB1Importacao;
+
+private:
+    struct Cabecalho {
+        QLineEdit* caminho;
+        QPushButton *selecionar, *importar;
+        QLabel* resultado;
+    };
+    Cabecalho cabecalho(QWidget* aba, const char* caminho, const char* selecionar, const char* importar,
+                        const QString& legendaImportar, const char* resultado);
+    void montarConfiguracoes();
+    void selecionarArquivo(QLineEdit* campo);
+};
