@@ -56,8 +56,9 @@ void LineListBox::insertAtTop(const QString& line) {
         v->setValue(topoVisivel + 1);
         return;
     }
-    // At the top the new line shows and the others move down one.
-    viewport()->update();
+    // At the top the new line shows and the others move down one: their pixels are moved, not drawn
+    // again, so that only the new line is painted.
+    viewport()->scroll(0, alturaLinha());
 }
 
 void LineListBox::append(const QString& line) {
