@@ -4,14 +4,60 @@
 #include <QMouseEvent>
 #include <QPainter>
 #include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
 
 namespace {
 constexpr int kMargem = 2;
-}
+
+// A scroll bar that paints again only when what it shows changes. A long list grows by one line at a time:
+// its slider moves by less than a pixel per line, and painting the bar for every line would cost more than
+// painting the line.
+class BarraDeLinhas final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override {
+        if (m_pintada && aparencia() == m_ultima) return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QScrollBar::paintEvent(e);
+        m_ultima = aparencia();
+        m_pintada = true;
+    }
+    void changeEvent(QEvent* e) override {
+        m_pintada = false;
+        QScrollBar::changeEvent(e);
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        m_pintada = false;
+        QScrollBar::resizeEvent(e);
+    }
+
+private:
+    struct Aparencia {
+        QRect slider;
+        bool noInicio = false, noFim = false;
+        bool operator==(const Aparencia&) const = default;
+    };
+    Aparencia aparencia() const {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this),
+                value() == minimum(), value() == maximum()};
+    }
+    Aparencia m_ultima;
+    bool m_pintada = false;
+};
+} // namespace
 
 LineListBox::LineListBox(QWidget* parent) : QAbstractScrollArea(parent) {
     setFrameShape(QFrame::StyledPanel);
     setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBar(new BarraDeLinhas(Qt::Vertical, this));
+    setHorizontalScrollBar(new BarraDeLinhas(Qt::Horizontal, this));
     viewport()->setBackgroundRole(QPalette::Base);
     viewport()->setAutoFillBackground(true);
     verticalScrollBar()->setSingleStep(1);
