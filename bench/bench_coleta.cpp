@@ -9,8 +9,8 @@
 #include "sim/SdkServerRegistration.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
-#include "ui/main/frmSDKVeltoRep.h"
 #include "ui/common/UiServices.h"
+#include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaColeta.h"
 #include "ui/widgets/LineListBox.h"
 #include "ui/widgets/MaskedEdit.h"
@@ -28,7 +28,9 @@
 namespace {
 const QString kCpf = QStringLiteral("529.982.247-25");
 
-QString endereco(int registros) { return QStringLiteral("10.9.%1.1").arg(registros / 1000); }
+QString endereco(int registros) {
+    return QStringLiteral("10.9.%1.1").arg(registros / 1000);
+}
 
 // Seconds for one click on "Coleta" that collects the whole log of the device.
 double coletaNaJanela(TfrmSDK& janela, int registros) {
@@ -43,8 +45,8 @@ double coletaNaJanela(TfrmSDK& janela, int registros) {
     // The log, its trailer and its header: anything else means the run did not collect it all.
     const int esperado = registros + 2;
     if (janela.tbpColeta->listboxColeta->count() != esperado)
-        std::fprintf(stderr, "bench_coleta: %d lines listed, %d expected\n", janela.tbpColeta->listboxColeta->count(),
-                     esperado);
+        std::fprintf(stderr, "bench_coleta: %d lines listed, %d expected\n",
+                     janela.tbpColeta->listboxColeta->count(), esperado);
     return s;
 }
 
@@ -58,7 +60,8 @@ double coletaSemJanela(int registros) {
     for (int nsr = 1;; ++nsr) {
         if (sdk->SolicitarRegistroNsr(nsr) != 0) break;
         int status = sdk->LerStatusColeta();
-        while (status < 2) status = sdk->LerStatusColeta();
+        while (status < 2)
+            status = sdk->LerStatusColeta();
         if (status == 2 || status == 3) {
             sdk->LerNumSerieRep();
             sdk->LerResultadoColeta();
@@ -74,7 +77,8 @@ double coletaSemJanela(int registros) {
     sdk->FinalizarLeitura();
     sdk->FinalizarLeitura();
     const double s = t.nsecsElapsed() / 1e9;
-    if (lidos != registros) std::fprintf(stderr, "bench_coleta: %d records read, %d expected\n", lidos, registros);
+    if (lidos != registros)
+        std::fprintf(stderr, "bench_coleta: %d records read, %d expected\n", lidos, registros);
     return s;
 }
 
@@ -89,8 +93,7 @@ public:
 };
 
 // Inserting lines at the top of the list widgets alone, for comparison.
-template <class Inserir>
-double inserirNoTopo(QWidget& lista, int linhas, Inserir inserir) {
+template <class Inserir> double inserirNoTopo(QWidget& lista, int linhas, Inserir inserir) {
     lista.resize(851, 276);
     lista.show();
     QElapsedTimer t;
@@ -120,7 +123,6 @@ int main(int argc, char* argv[]) {
     // "--lista N": only the list widgets, N lines (for profiling).
     if (argc == 3 && QByteArray(argv[1]) == "--lista") {
         LineListBox linhas;
-        if (qEnvironmentVariableIsSet("SEM_BARRA")) linhas.setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         const int n = QByteArray(argv[2]).toInt();
         std::printf("LineListBox, %d linhas no topo: %.3f s\n", n,
                     inserirNoTopo(linhas, n, [&](const QString& s) { linhas.insertAtTop(s); }));
@@ -152,7 +154,8 @@ int main(int argc, char* argv[]) {
     const double se = coletaNaJanela(janela, 10000);
     UiServices::setRepainter(nullptr);
     UiServices::setPump(nullptr);
-    std::printf("decomposicao 10000: sem as pinturas pedidas %.3f s; sem pinturas nem giro do laco de eventos %.3f s\n",
+    std::printf("decomposicao 10000: sem as pinturas pedidas %.3f s; sem pinturas nem giro do laco de "
+                "eventos %.3f s\n",
                 sp, se);
 
     LineListBox linhas;

@@ -9,11 +9,17 @@
 #include <QTest>
 
 namespace {
-QStringList linhas(JanelaTeste& t, const char* lista = "listboxColeta") { return t.w<LineListBox>(lista)->items(); }
+QStringList linhas(JanelaTeste& t, const char* lista = "listboxColeta") {
+    return t.w<LineListBox>(lista)->items();
+}
 
-QVariantList lista(std::initializer_list<QVariant> l) { return QVariantList(l); }
+QVariantList lista(std::initializer_list<QVariant> l) {
+    return QVariantList(l);
+}
 
-QVariantList repetido(const QVariant& v, int n) { return QVariantList(n, v); }
+QVariantList repetido(const QVariant& v, int n) {
+    return QVariantList(n, v);
+}
 
 // The device's reads after a record: the information labels and the end of the log.
 void informacoes(FakeSdk& sdk) {
@@ -27,7 +33,8 @@ void informacoes(FakeSdk& sdk) {
 
 QVariantList nsrs(const FakeSdk& sdk) {
     QVariantList l;
-    for (const Chamada& c : sdk.de("SolicitarRegistroNsr")) l << c.args.value(0);
+    for (const Chamada& c : sdk.de("SolicitarRegistroNsr"))
+        l << c.args.value(0);
     return l;
 }
 } // namespace
@@ -56,18 +63,20 @@ void TstColeta::coletaAteOFim_data() {
     QTest::addColumn<QStringList>("esperado");
     QTest::addColumn<QString>("contagem");
     QTest::addColumn<QVariantList>("pedidos");
-    QTest::newRow("first status 4") << lista({4}) << QVariantList() << QStringList{"trailer", "cabecalho"} << "7"
-                                    << lista({5});
+    QTest::newRow("first status 4") << lista({4}) << QVariantList() << QStringList{"trailer", "cabecalho"}
+                                    << "7" << lista({5});
     QTest::newRow("three records, the last with 3")
-        << lista({2, 2, 3}) << lista({"r5", "r6", "r7"}) << QStringList{"trailer", "cabecalho", "r7", "r6", "r5"}
-        << "3" << lista({5, 6, 7});
+        << lista({2, 2, 3}) << lista({"r5", "r6", "r7"})
+        << QStringList{"trailer", "cabecalho", "r7", "r6", "r5"} << "3" << lista({5, 6, 7});
     QTest::newRow("an empty line is counted, not listed")
-        << lista({2, 2, 3}) << lista({"r5", "", "r7"}) << QStringList{"trailer", "cabecalho", "r7", "r5"} << "3"
-        << lista({5, 6, 7});
-    QTest::newRow("not ready, then ready") << lista({0, 1, 2, 1, 4}) << lista({"r5"})
-                                           << QStringList{"trailer", "cabecalho", "r5"} << "1" << lista({5, 6});
+        << lista({2, 2, 3}) << lista({"r5", "", "r7"}) << QStringList{"trailer", "cabecalho", "r7", "r5"}
+        << "3" << lista({5, 6, 7});
+    QTest::newRow("not ready, then ready")
+        << lista({0, 1, 2, 1, 4}) << lista({"r5"}) << QStringList{"trailer", "cabecalho", "r5"} << "1"
+        << lista({5, 6});
     QTest::newRow("another status: no record, the next NSR")
-        << lista({5, 2, 4}) << lista({"r6"}) << QStringList{"trailer", "cabecalho", "r6"} << "1" << lista({5, 6, 7});
+        << lista({5, 2, 4}) << lista({"r6"}) << QStringList{"trailer", "cabecalho", "r6"} << "1"
+        << lista({5, 6, 7});
 }
 
 void TstColeta::coletaAteOFim() {
@@ -95,12 +104,14 @@ void TstColeta::coletaAteOFim() {
     QCOMPARE(t.texto("lblMaiorData"), QStringLiteral("31/12/26"));
     QCOMPARE(t.texto("lblMenorData"), QStringLiteral("01/01/26"));
     QCOMPARE(t.texto("lblUltimaEmpresa"), QStringLiteral("KORVANT SDK"));
-    QCOMPARE(t.texto("txbNumSerie"), registros.isEmpty() ? QStringLiteral("...") : QStringLiteral("00004123456789012"));
+    QCOMPARE(t.texto("txbNumSerie"),
+             registros.isEmpty() ? QStringLiteral("...") : QStringLiteral("00004123456789012"));
     const QStringList fim = t.sdk().nomes().mid(t.sdk().nomes().lastIndexOf("LerUltimaEmpresa") + 1);
-    QCOMPARE(fim, (QStringList{"LerCabecalhoRegistrosColetados", "LerTrailerRegistrosColetados", "FinalizarLeitura",
-                               "FinalizarLeitura"}));
+    QCOMPARE(fim, (QStringList{"LerCabecalhoRegistrosColetados", "LerTrailerRegistrosColetados",
+                               "FinalizarLeitura", "FinalizarLeitura"}));
     // Every wait: 10 ms, the window, 10 ms.
-    const int esperas = int(std::count_if(status.begin(), status.end(), [](const QVariant& s) { return s.toInt() < 2; }));
+    const int esperas =
+        int(std::count_if(status.begin(), status.end(), [](const QVariant& s) { return s.toInt() < 2; }));
     QCOMPARE(t.sono.vezes, 2 * esperas);
     QCOMPARE(t.sono.totalMs, 20LL * esperas);
     // REP 2's controls are not touched while txbIp2 is empty.
@@ -242,7 +253,8 @@ void TstColeta::umRegistro_data() {
     QTest::addColumn<int>("leiturasStatus");
     QTest::addColumn<int>("finalizacoes");
     QTest::newRow("ready after two polls") << 0 << lista({0, 1, 2}) << "r42" << QStringList{"r42"} << 3 << 1;
-    QTest::newRow("status 4: the line anyway") << 0 << lista({4}) << "velha" << QStringList{"velha"} << 1 << 1;
+    QTest::newRow("status 4: the line anyway")
+        << 0 << lista({4}) << "velha" << QStringList{"velha"} << 1 << 1;
     QTest::newRow("an empty line is listed") << 0 << lista({3}) << "" << QStringList{""} << 1 << 1;
     QTest::newRow("never ready: bounded, then erro")
         << 0 << repetido(1, 1001) << "r42" << QStringList{"erro"} << 1001 << 1;

@@ -22,7 +22,9 @@ std::unique_ptr<TVeltoRepPlusSDK> conectar(const QString& ip) {
     return c;
 }
 
-QStringList linhas(JanelaTeste& t, const char* lista) { return t.w<LineListBox>(lista)->items(); }
+QStringList linhas(JanelaTeste& t, const char* lista) {
+    return t.w<LineListBox>(lista)->items();
+}
 
 void abrir(JanelaTeste& t, const QString& nsr = QStringLiteral("1")) {
     t.digitarCpf(kCpfValido);
@@ -66,7 +68,8 @@ void TstColetaSimulador::todosOsRegistrosDosDoisReps() {
         QCOMPARE(l[0], trailer(0, kPunchesIniciais, 0, 0));
         // Header: type 1, the employer's CNPJ and name, the device's serial number.
         const SimDevice& rep = SimDeviceTable::device(ip);
-        QVERIFY(l[1].startsWith(QStringLiteral("00000000011") + rep.empregador.cnpjCpf.rightJustified(14, u'0')));
+        QVERIFY(
+            l[1].startsWith(QStringLiteral("00000000011") + rep.empregador.cnpjCpf.rightJustified(14, u'0')));
         QVERIFY(l[1].contains(rep.numeroSerie()));
         // The records newest first, each NSR once.
         for (int i = 0; i < kPunchesIniciais; ++i) {
@@ -94,8 +97,8 @@ void TstColetaSimulador::registrosQueORepGravaPeloQueRecebe() {
         QCOMPARE(c->EnviarEmpregador(), 0);
         QCOMPARE(c->EnviarRelogioComIncremento(1), 0);
         c->InicializarListaEmpregados();
-        c->IncluirEmpregadosLista(u"Empregado SDK 01", u"12345678901", u"01", u"01", u"01", u"Empregado 01", u"4719",
-                                  VARIANT_FALSE);
+        c->IncluirEmpregadosLista(u"Empregado SDK 01", u"12345678901", u"01", u"01", u"01", u"Empregado 01",
+                                  u"4719", VARIANT_FALSE);
         QCOMPARE(c->EnviarListaIndividualEmpregados(), 0);
     }
     // The records survive a new run of the program.
@@ -107,11 +110,20 @@ void TstColetaSimulador::registrosQueORepGravaPeloQueRecebe() {
     QCOMPARE(l.size(), 5);
     QCOMPARE(l[0], trailer(1, 0, 1, 1));
     // Newest first: the employee included, the clock set, the employer.
-    QVERIFY2(QRegularExpression(QStringLiteral("^000000363" "5\\d{12}I012345678901Empregado SDK 01 +$"))
-                 .match(l[2]).hasMatch(), qPrintable(l[2]));
+    QVERIFY2(QRegularExpression(QStringLiteral("^000000363"
+                                               "5\\d{12}I012345678901Empregado SDK 01 +$"))
+                 .match(l[2])
+                 .hasMatch(),
+             qPrintable(l[2]));
     QCOMPARE(l[2].size(), 9 + 1 + 12 + 1 + 12 + 52);
-    QVERIFY2(QRegularExpression(QStringLiteral("^000000362" "4\\d{24}$")).match(l[3]).hasMatch(), qPrintable(l[3]));
-    QVERIFY2(l[4].startsWith(QStringLiteral("000000361" "2")), qPrintable(l[4]));
+    QVERIFY2(QRegularExpression(QStringLiteral("^000000362"
+                                               "4\\d{24}$"))
+                 .match(l[3])
+                 .hasMatch(),
+             qPrintable(l[3]));
+    QVERIFY2(l[4].startsWith(QStringLiteral("000000361"
+                                            "2")),
+             qPrintable(l[4]));
     QVERIFY(l[4].contains(QStringLiteral("111222333000181000000000000KORVANT SDK ")));
     QCOMPARE(t.texto("lblUltimaEmpresa"), QStringLiteral("KORVANT SDK"));
     QCOMPARE(t.texto("lblNumeroRegistrosLidos"), QStringLiteral("3"));

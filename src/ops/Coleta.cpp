@@ -13,7 +13,9 @@
 namespace {
 bool pararColeta = false;
 
-void Pintar(QWidget* w) { UiServices::repainter().repaint(w); }
+void Pintar(QWidget* w) {
+    UiServices::repainter().repaint(w);
+}
 
 // The reduced preamble of both workers: no "Aguarde..", and the CPF's answer is not looked at.
 TVeltoRepPlusSDK* ConectarColeta(ContextoOperacao& ctx, const RepSlot& slot, LineListBox* lista) {
@@ -38,8 +40,12 @@ int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite) {
 }
 } // namespace
 
-void PararColeta() { pararColeta = true; }
-bool ColetaParada() { return pararColeta; }
+void PararColeta() {
+    pararColeta = true;
+}
+bool ColetaParada() {
+    return pararColeta;
+}
 
 void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
                          const PorRep<ControlesColeta>& controles) {

@@ -9,7 +9,8 @@ namespace {
 const QStringList& pisDemonstracao() {
     static const QStringList pis = [] {
         QStringList l;
-        for (const EmpregadoSim& e : SimDevice::novo(QString()).empregados) l << e.pis;
+        for (const EmpregadoSim& e : SimDevice::novo(QString()).empregados)
+            l << e.pis;
         return l;
     }();
     return pis;
@@ -18,9 +19,13 @@ const QStringList& pisDemonstracao() {
 constexpr int kMarcacoesPorDia = 4;
 constexpr int kMinutosMarcacao[kMarcacoesPorDia] = {8 * 60, 12 * 60, 13 * 60, 18 * 60};
 
-QString digitos(int valor, int largura) { return QString::number(valor).rightJustified(largura, u'0'); }
+QString digitos(int valor, int largura) {
+    return QString::number(valor).rightJustified(largura, u'0');
+}
 
-QString dataAfd(const QDate& d) { return digitos(d.day(), 2) + digitos(d.month(), 2) + digitos(d.year(), 4); }
+QString dataAfd(const QDate& d) {
+    return digitos(d.day(), 2) + digitos(d.month(), 2) + digitos(d.year(), 4);
+}
 
 int aaaammdd(QStringView ddmmaaaa) {
     bool ok = false;
@@ -34,9 +39,15 @@ int aaaammdd(QStringView ddmmaaaa) {
 }
 } // namespace
 
-QString RegistroAfd::data(const QDateTime& t) { return dataAfd(t.date()); }
-QString RegistroAfd::hora(const QDateTime& t) { return digitos(t.time().hour(), 2) + digitos(t.time().minute(), 2); }
-QString RegistroAfd::numerico(const QString& d, int largura) { return d.right(largura).rightJustified(largura, u'0'); }
+QString RegistroAfd::data(const QDateTime& t) {
+    return dataAfd(t.date());
+}
+QString RegistroAfd::hora(const QDateTime& t) {
+    return digitos(t.time().hour(), 2) + digitos(t.time().minute(), 2);
+}
+QString RegistroAfd::numerico(const QString& d, int largura) {
+    return d.right(largura).rightJustified(largura, u'0');
+}
 QString RegistroAfd::alfanumerico(const QString& texto, int largura) {
     return texto.left(largura).leftJustified(largura, u' ');
 }
@@ -68,7 +79,8 @@ EstadoColeta EstadoColeta::fromJson(const QJsonObject& o) {
     e.semeados = qMax(0, o.value("semeados").toInt(e.semeados));
     const QDate fim = QDate::fromString(o.value("fimSemeadura").toString(), Qt::ISODate);
     if (fim.isValid()) e.fimSemeadura = fim;
-    for (const auto& v : o.value("eventos").toArray()) e.eventos.append(v.toString());
+    for (const auto& v : o.value("eventos").toArray())
+        e.eventos.append(v.toString());
     return e;
 }
 

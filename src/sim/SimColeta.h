@@ -34,24 +34,24 @@ struct EstadoColeta {
 
 // Field layouts of the records.
 namespace RegistroAfd {
-QString data(const QDateTime& t);                         // ddmmaaaa
-QString hora(const QDateTime& t);                         // hhmm
-QString numerico(const QString& digitos, int largura);     // right-aligned, zero-filled
-QString alfanumerico(const QString& texto, int largura);  // left-aligned, blank-filled, cut at the width
+QString data(const QDateTime& t);                        // ddmmaaaa
+QString hora(const QDateTime& t);                        // hhmm
+QString numerico(const QString& digitos, int largura);   // right-aligned, zero-filled
+QString alfanumerico(const QString& texto, int largura); // left-aligned, blank-filled, cut at the width
 } // namespace RegistroAfd
 
 // One client's collection: the record asked for, the polls still "not ready", and what the records read
 // so far add up to (header, trailer, dates, last company). FinalizarLeitura starts it afresh.
 struct SessaoColeta {
-    bool pedido = false;     // a request succeeded and its record has not been superseded
+    bool pedido = false; // a request succeeded and its record has not been superseded
     int esperasRestantes = 0;
-    int statusPronto = 4;    // what the polls answer once the wait is over
+    int statusPronto = 4; // what the polls answer once the wait is over
     bool contabilizado = false;
-    QString linha;           // the record ready to be read
-    QString ultimoNsr;       // the last NSR in the log at the last request
-    int lidos[10] = {};      // records read, by type
+    QString linha;                    // the record ready to be read
+    QString ultimoNsr;                // the last NSR in the log at the last request
+    int lidos[10] = {};               // records read, by type
     int maiorData = 0, menorData = 0; // yyyymmdd, 0 when none
-    QString ultimaEmpresa;   // company of the last employer record read
+    QString ultimaEmpresa;            // company of the last employer record read
 
     // Adds a record read to the counts, the dates and the last company.
     void contabilizar(const QString& linha);

@@ -11,7 +11,9 @@ int punches(const QString& endereco, const EstadoColeta& c) {
     return SimKnobs::get().registros.value(endereco, c.semeados);
 }
 
-QString dataHora(const QDateTime& t) { return data(t) + hora(t); }
+QString dataHora(const QDateTime& t) {
+    return data(t) + hora(t);
+}
 } // namespace
 
 // --- Records the device writes -------------------------------------------------------------------
@@ -22,8 +24,9 @@ void SimServer::aoAjustarRelogio(const QDateTime& antes, const QDateTime& depois
 
 void SimServer::aoEnviarEmpregador() {
     const EmpregadorSim& e = rep().empregador;
-    rep().coleta.registrar(u'2' + dataHora(rep().relogio()) + QString::number(e.tipoIdentificador == 2 ? 2 : 1) +
-                           numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) + alfanumerico(e.razaoSocial, 150) +
+    rep().coleta.registrar(u'2' + dataHora(rep().relogio()) +
+                           QString::number(e.tipoIdentificador == 2 ? 2 : 1) + numerico(e.cnpjCpf, 14) +
+                           numerico(e.cei, 12) + alfanumerico(e.razaoSocial, 150) +
                            alfanumerico(e.local, 100));
 }
 
@@ -45,7 +48,10 @@ HRESULT SimServer::SolicitarRegistroNsr(std::int32_t nsrSolicitado, std::int32_t
     m_coleta.contabilizado = false;
     m_coleta.esperasRestantes = SimKnobs::get().esperasColeta;
     // 2 a record, 3 the last one, 4 past the end; 5 (no such record) below the first NSR.
-    m_coleta.statusPronto = nsrSolicitado < 1 ? 5 : nsrSolicitado < total ? 2 : nsrSolicitado == total ? 3 : 4;
+    m_coleta.statusPronto = nsrSolicitado < 1        ? 5
+                            : nsrSolicitado < total  ? 2
+                            : nsrSolicitado == total ? 3
+                                                     : 4;
     if (m_coleta.statusPronto <= 3)
         m_coleta.linha = rep().coleta.registro(nsrSolicitado, punches(m_endereco, rep().coleta));
     m_coleta.ultimoNsr = QString::number(total);
@@ -67,7 +73,9 @@ HRESULT SimServer::LerStatusColeta(std::int32_t* result) {
     return numero(result, m_coleta.statusPronto);
 }
 
-HRESULT SimServer::LerResultadoColeta(std::int32_t* result) { return numero(result, m_coleta.contabilizado ? 0 : 1); }
+HRESULT SimServer::LerResultadoColeta(std::int32_t* result) {
+    return numero(result, m_coleta.contabilizado ? 0 : 1);
+}
 
 HRESULT SimServer::FinalizarLeitura() {
     m_coleta.reiniciar();
@@ -78,7 +86,9 @@ HRESULT SimServer::LerRegistroLinha(BSTR* result) {
     return texto(result, m_coleta.contabilizado ? m_coleta.linha : QString());
 }
 
-HRESULT SimServer::LerNumUltimoNsr(BSTR* result) { return texto(result, m_coleta.ultimoNsr); }
+HRESULT SimServer::LerNumUltimoNsr(BSTR* result) {
+    return texto(result, m_coleta.ultimoNsr);
+}
 
 HRESULT SimServer::LerMaiorDataEntreRegistroLidos(BSTR* result) {
     return texto(result, TextoDataColeta(m_coleta.maiorData));
@@ -98,15 +108,17 @@ HRESULT SimServer::LerCabecalhoRegistrosColetados(BSTR* result) {
     if (!m_rep) return texto(result, {});
     const EmpregadorSim& e = rep().empregador;
     auto dataLida = [](int d) {
-        return d == 0 ? QStringLiteral("00000000")
-                      : QString::number(d % 100).rightJustified(2, u'0') +
-                            QString::number(d / 100 % 100).rightJustified(2, u'0') + QString::number(d / 10000);
+        return d == 0
+                   ? QStringLiteral("00000000")
+                   : QString::number(d % 100).rightJustified(2, u'0') +
+                         QString::number(d / 100 % 100).rightJustified(2, u'0') + QString::number(d / 10000);
     };
     const QDateTime agora = rep().relogio();
     return texto(result, QStringLiteral("0000000001") + QString::number(e.tipoIdentificador == 2 ? 2 : 1) +
-                             numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) + alfanumerico(e.razaoSocial, 150) +
-                             numerico(rep().numeroSerie(), 17) + dataLida(m_coleta.menorData) +
-                             dataLida(m_coleta.maiorData) + data(agora) + hora(agora));
+                             numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) +
+                             alfanumerico(e.razaoSocial, 150) + numerico(rep().numeroSerie(), 17) +
+                             dataLida(m_coleta.menorData) + dataLida(m_coleta.maiorData) + data(agora) +
+                             hora(agora));
 }
 
 HRESULT SimServer::LerTrailerRegistrosColetados(BSTR* result) {

@@ -74,7 +74,8 @@ QString LineListBox::item(int i) const {
 QStringList LineListBox::items() const {
     QStringList l;
     l.reserve(count());
-    for (int i = 0; i < count(); ++i) l << item(i);
+    for (int i = 0; i < count(); ++i)
+        l << item(i);
     return l;
 }
 
@@ -87,8 +88,10 @@ void LineListBox::setCurrentRow(int row) {
     if (m_atual < 0) return;
     // Keep the selected line in view.
     QScrollBar* v = verticalScrollBar();
-    if (m_atual < v->value()) v->setValue(m_atual);
-    else if (m_atual >= v->value() + linhasVisiveis()) v->setValue(m_atual - linhasVisiveis() + 1);
+    if (m_atual < v->value())
+        v->setValue(m_atual);
+    else if (m_atual >= v->value() + linhasVisiveis())
+        v->setValue(m_atual - linhasVisiveis() + 1);
 }
 
 void LineListBox::insertAtTop(const QString& line) {
@@ -130,9 +133,13 @@ void LineListBox::linhaNova(const QString& line) {
     ajustarBarras();
 }
 
-int LineListBox::alturaLinha() const { return fontMetrics().height(); }
+int LineListBox::alturaLinha() const {
+    return fontMetrics().height();
+}
 
-int LineListBox::linhasVisiveis() const { return qMax(1, viewport()->height() / alturaLinha()); }
+int LineListBox::linhasVisiveis() const {
+    return qMax(1, viewport()->height() / alturaLinha());
+}
 
 void LineListBox::ajustarBarras() {
     QScrollBar* v = verticalScrollBar();
@@ -171,7 +178,8 @@ void LineListBox::paintEvent(QPaintEvent* e) {
         } else {
             p.setPen(pal.color(QPalette::Text));
         }
-        p.drawText(linha.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine, item(i));
+        p.drawText(linha.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   item(i));
     }
 }
 
@@ -191,13 +199,26 @@ void LineListBox::keyPressEvent(QKeyEvent* e) {
     if (n == 0) return QAbstractScrollArea::keyPressEvent(e);
     int linha = m_atual;
     switch (e->key()) {
-    case Qt::Key_Up: linha = qMax(0, m_atual - 1); break;
-    case Qt::Key_Down: linha = qMin(n - 1, m_atual + 1); break;
-    case Qt::Key_PageUp: linha = qMax(0, m_atual - linhasVisiveis()); break;
-    case Qt::Key_PageDown: linha = qMin(n - 1, m_atual + linhasVisiveis()); break;
-    case Qt::Key_Home: linha = 0; break;
-    case Qt::Key_End: linha = n - 1; break;
-    default: return QAbstractScrollArea::keyPressEvent(e);
+    case Qt::Key_Up:
+        linha = qMax(0, m_atual - 1);
+        break;
+    case Qt::Key_Down:
+        linha = qMin(n - 1, m_atual + 1);
+        break;
+    case Qt::Key_PageUp:
+        linha = qMax(0, m_atual - linhasVisiveis());
+        break;
+    case Qt::Key_PageDown:
+        linha = qMin(n - 1, m_atual + linhasVisiveis());
+        break;
+    case Qt::Key_Home:
+        linha = 0;
+        break;
+    case Qt::Key_End:
+        linha = n - 1;
+        break;
+    default:
+        return QAbstractScrollArea::keyPressEvent(e);
     }
     setCurrentRow(linha);
 }

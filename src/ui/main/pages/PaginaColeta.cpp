@@ -59,4 +59,6 @@ void PaginaColeta::btnLimparClick() {
     lblNumeroRegistrosLidos2->setText(QStringLiteral("0"));
 }
 
-void PaginaColeta::btnPararColetaClick() { PararColeta(); }
+void PaginaColeta::btnPararColetaClick() {
+    PararColeta();
+}

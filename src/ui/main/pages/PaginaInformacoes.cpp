@@ -14,13 +14,14 @@ PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformaco
     for (int i = 0; i < 2; ++i) {
         const Coluna& k = colunas[i];
         label(this, "", QString::fromLatin1(k.titulo), k.x, 16, 200);
-        valores[i][0] = captioned(this, QStringLiteral("Serial:"), k.serie, k.x, 40, 110, QStringLiteral("..."), 300);
-        valores[i][1] =
-            captioned(this, QStringLiteral("Maior data lida:"), k.maior, k.x, 62, 110, QStringLiteral("__/__/__"), 300);
-        valores[i][2] =
-            captioned(this, QStringLiteral("Menor data lida:"), k.menor, k.x, 84, 110, QStringLiteral("__/__/__"), 300);
-        valores[i][3] =
-            captioned(this, QStringLiteral("Última empresa lida:"), k.empresa, k.x, 106, 110, QStringLiteral("x"), 300);
+        valores[i][0] =
+            captioned(this, QStringLiteral("Serial:"), k.serie, k.x, 40, 110, QStringLiteral("..."), 300);
+        valores[i][1] = captioned(this, QStringLiteral("Maior data lida:"), k.maior, k.x, 62, 110,
+                                  QStringLiteral("__/__/__"), 300);
+        valores[i][2] = captioned(this, QStringLiteral("Menor data lida:"), k.menor, k.x, 84, 110,
+                                  QStringLiteral("__/__/__"), 300);
+        valores[i][3] = captioned(this, QStringLiteral("Última empresa lida:"), k.empresa, k.x, 106, 110,
+                                  QStringLiteral("x"), 300);
     }
     txbNumSerie = valores[0][0];
     lblMaiorData = valores[0][1];
