@@ -149,14 +149,17 @@ int main(int argc, char* argv[]) {
     SemPintura semPintura;
     UiServices::setRepainter(&semPintura);
     const double sp = coletaNaJanela(janela, 10000);
+    const double sp20 = coletaNaJanela(janela, 20000);
     SemEventos semEventos;
     UiServices::setPump(&semEventos);
     const double se = coletaNaJanela(janela, 10000);
+    const double se20 = coletaNaJanela(janela, 20000);
     UiServices::setRepainter(nullptr);
     UiServices::setPump(nullptr);
-    std::printf("decomposicao 10000: sem as pinturas pedidas %.3f s; sem pinturas nem giro do laco de "
-                "eventos %.3f s\n",
-                sp, se);
+    std::printf("sem as pinturas pedidas: 10000 em %.3f s, 20000 em %.3f s, razao %.2f\n", sp, sp20,
+                sp20 / sp);
+    std::printf("sem pinturas nem giro do laco de eventos: 10000 em %.3f s, 20000 em %.3f s, razao %.2f\n",
+                se, se20, se20 / se);
 
     LineListBox linhas;
     const double tLinhas = inserirNoTopo(linhas, 5000, [&](const QString& s) { linhas.insertAtTop(s); });
