@@ -53,6 +53,11 @@ void SimKnobs::reload() {
     k.falhas = parseMap(qgetenv("VELTOREP_SIM_FAULTS"), faultCode);
     k.statusEmpregados = parseMap(qgetenv("VELTOREP_SIM_EMPLOYEE_STATUS"), number);
     k.statusPapel = parseMap(qgetenv("VELTOREP_SIM_PAPER"), number);
+    k.registros = parseMap(qgetenv("VELTOREP_SIM_RECORDS"), number);
+    const int esperas = qEnvironmentVariableIntValue("VELTOREP_SIM_RECORDS_WAIT", &ok);
+    if (ok && esperas >= 0) k.esperasColeta = esperas;
+    for (const QString& e : QString::fromUtf8(qgetenv("VELTOREP_SIM_RECORDS_FAIL")).split(u',', Qt::SkipEmptyParts))
+        k.falhasColeta << e.trimmed();
     instance() = k;
 }
 

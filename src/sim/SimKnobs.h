@@ -3,6 +3,7 @@
 
 #include <QHash>
 #include <QString>
+#include <QStringList>
 
 struct SimKnobs {
     // VELTOREP_SIM_LATENCY_MS: time a device takes to answer a send or request (default 40 ms).
@@ -17,6 +18,13 @@ struct SimKnobs {
     QHash<QString, int> statusEmpregados;
     // VELTOREP_SIM_PAPER: "address=N": paper state 0 to 7 of that device (default 7, with paper).
     QHash<QString, int> statusPapel;
+    // VELTOREP_SIM_RECORDS: "address=N": that device's log holds N punches (before the records it wrote
+    // itself) in place of the few hundred it was made with.
+    QHash<QString, int> registros;
+    // VELTOREP_SIM_RECORDS_WAIT: polls of LerStatusColeta answered "not ready" before each record (default 2).
+    int esperasColeta = 2;
+    // VELTOREP_SIM_RECORDS_FAIL: "address,address,...": devices whose SolicitarRegistroNsr answers 1.
+    QStringList falhasColeta;
 
     static const SimKnobs& get();
     // Tests change the environment between cases; this reads it again.

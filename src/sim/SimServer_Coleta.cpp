@@ -1,18 +1,129 @@
-// Punch-record collection by NSR. Not modelled yet: a collection ends at once.
+// Punch-record collection by NSR, and the records the device writes into its log for what it is sent.
 #include "sim/SimServer.h"
 
-void SimServer::aoAjustarRelogio(const QDateTime&, const QDateTime&) {}
-void SimServer::aoEnviarEmpregador() {}
-void SimServer::aoAlterarEmpregado(QChar, const EmpregadoSim&) {}
+#include "sim/SimKnobs.h"
 
-HRESULT SimServer::SolicitarRegistroNsr(std::int32_t, std::int32_t* result) { return numero(result, contatar()); }
-HRESULT SimServer::LerStatusColeta(std::int32_t* result) { return numero(result, 4); }
-HRESULT SimServer::LerResultadoColeta(std::int32_t* result) { return numero(result, 0); }
-HRESULT SimServer::FinalizarLeitura() { return S_OK; }
-HRESULT SimServer::LerRegistroLinha(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerNumUltimoNsr(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerMaiorDataEntreRegistroLidos(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerMenorDataEntreRegistroLidos(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerUltimaEmpresa(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerCabecalhoRegistrosColetados(BSTR* result) { return texto(result, {}); }
-HRESULT SimServer::LerTrailerRegistrosColetados(BSTR* result) { return texto(result, {}); }
+using namespace RegistroAfd;
+
+namespace {
+// Punches before the device's own records: the knob's number for the address, else what it was made with.
+int punches(const QString& endereco, const EstadoColeta& c) {
+    return SimKnobs::get().registros.value(endereco, c.semeados);
+}
+
+QString dataHora(const QDateTime& t) {
+    return data(t) + hora(t);
+}
+} // namespace
+
+// --- Records the device writes -------------------------------------------------------------------
+
+void SimServer::aoAjustarRelogio(const QDateTime& antes, const QDateTime& depois) {
+    rep().coleta.registrar(u'4' + dataHora(antes) + dataHora(depois));
+}
+
+void SimServer::aoEnviarEmpregador() {
+    const EmpregadorSim& e = rep().empregador;
+    rep().coleta.registrar(u'2' + dataHora(rep().relogio()) +
+                           QString::number(e.tipoIdentificador == 2 ? 2 : 1) + numerico(e.cnpjCpf, 14) +
+                           numerico(e.cei, 12) + alfanumerico(e.razaoSocial, 150) +
+                           alfanumerico(e.local, 100));
+}
+
+void SimServer::aoAlterarEmpregado(QChar operacao, const EmpregadoSim& e) {
+    rep().coleta.registrar(u'5' + dataHora(rep().relogio()) + operacao + numerico(e.pis, 12) +
+                           alfanumerico(e.nome, 52));
+}
+
+// --- Collection ------------------------------------------------------------------------------------
+
+HRESULT SimServer::SolicitarRegistroNsr(std::int32_t nsrSolicitado, std::int32_t* result) {
+    m_coleta.pedido = false;
+    m_coleta.linha.clear();
+    int r = contatar();
+    if (r == 0 && SimKnobs::get().falhasColeta.contains(m_endereco)) r = 1;
+    if (r != 0) return numero(result, r);
+    const int total = rep().coleta.total(punches(m_endereco, rep().coleta));
+    m_coleta.pedido = true;
+    m_coleta.contabilizado = false;
+    m_coleta.esperasRestantes = SimKnobs::get().esperasColeta;
+    // 2 a record, 3 the last one, 4 past the end; 5 (no such record) below the first NSR.
+    m_coleta.statusPronto = nsrSolicitado < 1        ? 5
+                            : nsrSolicitado < total  ? 2
+                            : nsrSolicitado == total ? 3
+                                                     : 4;
+    if (m_coleta.statusPronto <= 3)
+        m_coleta.linha = rep().coleta.registro(nsrSolicitado, punches(m_endereco, rep().coleta));
+    m_coleta.ultimoNsr = QString::number(total);
+    return numero(result, 0);
+}
+
+HRESULT SimServer::LerStatusColeta(std::int32_t* result) {
+    if (!m_coleta.pedido) return numero(result, 4);
+    if (m_coleta.esperasRestantes > 0) {
+        --m_coleta.esperasRestantes;
+        return numero(result, 1);
+    }
+    // The record is read from the device once, however often its status is asked.
+    if (m_coleta.statusPronto <= 3 && !m_coleta.contabilizado) {
+        m_coleta.contabilizar(m_coleta.linha);
+        m_coleta.contabilizado = true;
+        m_numeroSerie = rep().numeroSerie();
+    }
+    return numero(result, m_coleta.statusPronto);
+}
+
+HRESULT SimServer::LerResultadoColeta(std::int32_t* result) {
+    return numero(result, m_coleta.contabilizado ? 0 : 1);
+}
+
+HRESULT SimServer::FinalizarLeitura() {
+    m_coleta.reiniciar();
+    return S_OK;
+}
+
+HRESULT SimServer::LerRegistroLinha(BSTR* result) {
+    return texto(result, m_coleta.contabilizado ? m_coleta.linha : QString());
+}
+
+HRESULT SimServer::LerNumUltimoNsr(BSTR* result) {
+    return texto(result, m_coleta.ultimoNsr);
+}
+
+HRESULT SimServer::LerMaiorDataEntreRegistroLidos(BSTR* result) {
+    return texto(result, TextoDataColeta(m_coleta.maiorData));
+}
+
+HRESULT SimServer::LerMenorDataEntreRegistroLidos(BSTR* result) {
+    return texto(result, TextoDataColeta(m_coleta.menorData));
+}
+
+HRESULT SimServer::LerUltimaEmpresa(BSTR* result) {
+    // Before any employer record was read, the company the records belong to.
+    if (!m_coleta.ultimaEmpresa.isEmpty() || !m_rep) return texto(result, m_coleta.ultimaEmpresa);
+    return texto(result, rep().empregador.razaoSocial);
+}
+
+HRESULT SimServer::LerCabecalhoRegistrosColetados(BSTR* result) {
+    if (!m_rep) return texto(result, {});
+    const EmpregadorSim& e = rep().empregador;
+    auto dataLida = [](int d) {
+        return d == 0
+                   ? QStringLiteral("00000000")
+                   : QString::number(d % 100).rightJustified(2, u'0') +
+                         QString::number(d / 100 % 100).rightJustified(2, u'0') + QString::number(d / 10000);
+    };
+    const QDateTime agora = rep().relogio();
+    return texto(result, QStringLiteral("0000000001") + QString::number(e.tipoIdentificador == 2 ? 2 : 1) +
+                             numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) +
+                             alfanumerico(e.razaoSocial, 150) + numerico(rep().numeroSerie(), 17) +
+                             dataLida(m_coleta.menorData) + dataLida(m_coleta.maiorData) + data(agora) +
+                             hora(agora));
+}
+
+HRESULT SimServer::LerTrailerRegistrosColetados(BSTR* result) {
+    const int* n = m_coleta.lidos;
+    return texto(result, QStringLiteral("999999999") + numerico(QString::number(n[2]), 9) +
+                             numerico(QString::number(n[3]), 9) + numerico(QString::number(n[4]), 9) +
+                             numerico(QString::number(n[5]), 9) + u'9');
+}

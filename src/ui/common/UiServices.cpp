@@ -86,7 +86,9 @@ public:
 class WidgetRepainter final : public Repainter {
 public:
     void repaint(QWidget* w) override {
-        if (w) w->repaint();
+        // Paints now what changed since the window was last painted, and puts it on screen; what did not
+        // change is on screen already. Painting all of a big window again would cost many times more.
+        if (w && w->isVisible()) QCoreApplication::sendPostedEvents(w->window(), QEvent::UpdateRequest);
     }
 };
 

@@ -60,6 +60,7 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     tbpConfiguracoes = new PaginaConfiguracoes(*this);
     tbpColeta = new PaginaColeta(*this);
     tbpInformacoes = new PaginaInformacoes(*this);
+    tbpColeta->ligarInformacoes(*tbpInformacoes);
     tbpPapel = new PaginaPapel(*this);
     tbpBio = new PaginaBio(*this);
     tbpConfiguracoesAvancadas = new PaginaConfiguracoesAvancadas(*this);

@@ -1,9 +1,64 @@
 #include "ui/main/pages/PaginaColeta.h"
 
+#include "ui/main/pages/PaginaInformacoes.h"
 #include "ui/widgets/FormBuilder.h"
+#include "ui/widgets/LineListBox.h"
+
+namespace {
+LineListBox* listaDe(QWidget* aba, const char* nome) {
+    auto* l = new LineListBox(aba);
+    l->setObjectName(QString::fromLatin1(nome));
+    l->setGeometry(8, 30, 851, 276);
+    return l;
+}
+} // namespace
 
 PaginaColeta::PaginaColeta(ContextoOperacao& c) : Pagina("tbpColeta", c) {
-    pgcColetas = Form::pageControl(this, "pgcColetas", 8, 72, 873, 340);
-    TabSheet1 = Form::tab(pgcColetas, "TabSheet1", QStringLiteral("REP 1"));
-    TabSheet2 = Form::tab(pgcColetas, "TabSheet2", QStringLiteral("REP 2"));
+    using namespace Form;
+    btnColeta = button(this, "btnColeta", QStringLiteral("Coleta"), 8, 16, 100);
+    btnColetaNsr = button(this, "btnColetaNsr", QStringLiteral("Coleta Nsr"), 116, 16, 100);
+    txbNumNsr = edit(this, "txbNumNsr", QStringLiteral("1"), 224, 18, 100);
+    btnLimpar = button(this, "btnLimpar", QStringLiteral("Limpar"), 332, 16, 100);
+    btnPararColeta = button(this, "btnPararColeta", QStringLiteral("Parar"), 440, 16, 100);
+
+    pgcColetas = pageControl(this, "pgcColetas", 8, 72, 873, 340);
+    TabSheet1 = tab(pgcColetas, "TabSheet1", QStringLiteral("REP 1"));
+    TabSheet2 = tab(pgcColetas, "TabSheet2", QStringLiteral("REP 2"));
+    lblNumeroRegistrosLidos = captioned(TabSheet1, QStringLiteral("Número registros lidos"),
+                                        "lblNumeroRegistrosLidos", 8, 8, 130, QStringLiteral("0"), 120);
+    lblNumeroRegistrosLidos2 = captioned(TabSheet2, QStringLiteral("Número registros lidos"),
+                                         "lblNumeroRegistrosLidos2", 8, 8, 130, QStringLiteral("0"), 120);
+    listboxColeta = listaDe(TabSheet1, "listboxColeta");
+    listboxColeta2 = listaDe(TabSheet2, "listboxColeta2");
+
+    aoClicar(btnColeta, [this] { btnColetaClick(); });
+    aoClicar(btnColetaNsr, [this] { btnColetaNsrClick(); });
+    aoClicar(btnLimpar, [this] { btnLimparClick(); });
+    aoClicar(btnPararColeta, [this] { btnPararColetaClick(); });
+}
+
+void PaginaColeta::ligarInformacoes(const PaginaInformacoes& i) {
+    controles = {{listboxColeta, lblNumeroRegistrosLidos, i.txbNumSerie, i.lblMaiorData, i.lblMenorData,
+                  i.lblUltimaEmpresa},
+                 {listboxColeta2, lblNumeroRegistrosLidos2, i.txbNumSerie2, i.lblMaiorData2, i.lblMenorData2,
+                  i.lblUltimaEmpresa2}};
+}
+
+void PaginaColeta::btnColetaClick() {
+    ExecutarNosReps(ctx, [this](const RepSlot& s) { ColetarRegistrosRep(ctx, s, txbNumNsr, controles); });
+}
+
+void PaginaColeta::btnColetaNsrClick() {
+    ExecutarNosReps(ctx, [this](const RepSlot& s) { ColetarRegistroNsrRep(ctx, s, txbNumNsr, controles); });
+}
+
+void PaginaColeta::btnLimparClick() {
+    listboxColeta->clear();
+    listboxColeta2->clear();
+    lblNumeroRegistrosLidos->setText(QStringLiteral("0"));
+    lblNumeroRegistrosLidos2->setText(QStringLiteral("0"));
+}
+
+void PaginaColeta::btnPararColetaClick() {
+    PararColeta();
 }

@@ -1,3 +1,34 @@
 #include "ui/main/pages/PaginaInformacoes.h"
 
-PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformacoes", c) {}
+#include "ui/widgets/FormBuilder.h"
+
+PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformacoes", c) {
+    using namespace Form;
+    // One column per REP, the captions beside their values.
+    const struct Coluna {
+        const char *titulo, *serie, *maior, *menor, *empresa;
+        int x;
+    } colunas[] = {{"REP 1", "txbNumSerie", "lblMaiorData", "lblMenorData", "lblUltimaEmpresa", 16},
+                   {"REP 2", "txbNumSerie2", "lblMaiorData2", "lblMenorData2", "lblUltimaEmpresa2", 448}};
+    QLabel* valores[2][4];
+    for (int i = 0; i < 2; ++i) {
+        const Coluna& k = colunas[i];
+        label(this, "", QString::fromLatin1(k.titulo), k.x, 16, 200);
+        valores[i][0] =
+            captioned(this, QStringLiteral("Serial:"), k.serie, k.x, 40, 110, QStringLiteral("..."), 300);
+        valores[i][1] = captioned(this, QStringLiteral("Maior data lida:"), k.maior, k.x, 62, 110,
+                                  QStringLiteral("__/__/__"), 300);
+        valores[i][2] = captioned(this, QStringLiteral("Menor data lida:"), k.menor, k.x, 84, 110,
+                                  QStringLiteral("__/__/__"), 300);
+        valores[i][3] = captioned(this, QStringLiteral("Última empresa lida:"), k.empresa, k.x, 106, 110,
+                                  QStringLiteral("x"), 300);
+    }
+    txbNumSerie = valores[0][0];
+    lblMaiorData = valores[0][1];
+    lblMenorData = valores[0][2];
+    lblUltimaEmpresa = valores[0][3];
+    txbNumSerie2 = valores[1][0];
+    lblMaiorData2 = valores[1][1];
+    lblMenorData2 = valores[1][2];
+    lblUltimaEmpresa2 = valores[1][3];
+}

@@ -1,0 +1,32 @@
+// Record collection: the punch records of a device read one by one by their NSR, into that device's list
+// box on page "Coleta", with what the SDK reports about them on page "Informações Recuperadas". Slot 1
+// writes the REP 1 controls, any other slot the REP 2 ones.
+#pragma once
+
+#include "ops/Operacao.h"
+#include "ops/PorRep.h"
+
+class LineListBox;
+class QLineEdit;
+
+// One device's controls.
+struct ControlesColeta {
+    LineListBox* listboxColeta;
+    QLabel* lblNumeroRegistrosLidos;
+    QLabel *txbNumSerie, *lblMaiorData, *lblMenorData, *lblUltimaEmpresa;
+};
+
+// Polls of LerStatusColeta a record may take before a run gives up on it.
+inline constexpr int kLimiteEsperasColeta = 1000;
+
+// The full collection: from txbNumNsr's NSR on, until the device reports the end, a request fails, "Parar"
+// is clicked or the window is closed. Yields to the message loop once per NSR.
+void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
+                         const PorRep<ControlesColeta>& controles);
+// The one record at txbNumNsr's NSR, appended at the end of the list.
+void ColetarRegistroNsrRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
+                           const PorRep<ControlesColeta>& controles);
+
+// The program-wide stop flag of the full collection.
+void PararColeta();
+bool ColetaParada();

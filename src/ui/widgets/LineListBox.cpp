@@ -1,0 +1,224 @@
+#include "ui/widgets/LineListBox.h"
+
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QScrollBar>
+#include <QStyle>
+#include <QStyleOptionSlider>
+
+namespace {
+constexpr int kMargem = 2;
+
+// A scroll bar that paints again only when what it shows changes. A long list grows by one line at a time:
+// its slider moves by less than a pixel per line, and painting the bar for every line would cost more than
+// painting the line.
+class BarraDeLinhas final : public QScrollBar {
+public:
+    using QScrollBar::QScrollBar;
+
+protected:
+    void sliderChange(SliderChange change) override {
+        if (m_pintada && aparencia() == m_ultima) return;
+        QScrollBar::sliderChange(change);
+    }
+    void paintEvent(QPaintEvent* e) override {
+        QScrollBar::paintEvent(e);
+        m_ultima = aparencia();
+        m_pintada = true;
+    }
+    void changeEvent(QEvent* e) override {
+        m_pintada = false;
+        QScrollBar::changeEvent(e);
+    }
+    void resizeEvent(QResizeEvent* e) override {
+        m_pintada = false;
+        QScrollBar::resizeEvent(e);
+    }
+
+private:
+    struct Aparencia {
+        QRect slider;
+        bool noInicio = false, noFim = false;
+        bool operator==(const Aparencia&) const = default;
+    };
+    Aparencia aparencia() const {
+        QStyleOptionSlider opt;
+        initStyleOption(&opt);
+        return {style()->subControlRect(QStyle::CC_ScrollBar, &opt, QStyle::SC_ScrollBarSlider, this),
+                value() == minimum(), value() == maximum()};
+    }
+    Aparencia m_ultima;
+    bool m_pintada = false;
+};
+} // namespace
+
+LineListBox::LineListBox(QWidget* parent) : QAbstractScrollArea(parent) {
+    setFrameShape(QFrame::StyledPanel);
+    setFocusPolicy(Qt::StrongFocus);
+    setVerticalScrollBar(new BarraDeLinhas(Qt::Vertical, this));
+    setHorizontalScrollBar(new BarraDeLinhas(Qt::Horizontal, this));
+    viewport()->setBackgroundRole(QPalette::Base);
+    viewport()->setAutoFillBackground(true);
+    verticalScrollBar()->setSingleStep(1);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
+    connect(horizontalScrollBar(), &QScrollBar::valueChanged, viewport(), qOverload<>(&QWidget::update));
+}
+
+QString LineListBox::item(int i) const {
+    const int topo = int(m_topo.size());
+    if (i < 0 || i >= count()) return {};
+    return i < topo ? m_topo[size_t(topo - 1 - i)] : m_fim[size_t(i - topo)];
+}
+
+QStringList LineListBox::items() const {
+    QStringList l;
+    l.reserve(count());
+    for (int i = 0; i < count(); ++i)
+        l << item(i);
+    return l;
+}
+
+void LineListBox::setCurrentRow(int row) {
+    const int anterior = m_atual;
+    m_atual = row >= 0 && row < count() ? row : -1;
+    if (m_atual == anterior) return;
+    atualizarLinhas(anterior, anterior);
+    atualizarLinhas(m_atual, m_atual);
+    if (m_atual < 0) return;
+    // Keep the selected line in view.
+    QScrollBar* v = verticalScrollBar();
+    if (m_atual < v->value())
+        v->setValue(m_atual);
+    else if (m_atual >= v->value() + linhasVisiveis())
+        v->setValue(m_atual - linhasVisiveis() + 1);
+}
+
+void LineListBox::insertAtTop(const QString& line) {
+    m_topo.push_back(line);
+    if (m_atual >= 0) ++m_atual; // the selection stays on its line
+    QScrollBar* v = verticalScrollBar();
+    const int topoVisivel = v->value();
+    linhaNova(line);
+    if (topoVisivel > 0) {
+        // Scrolled away from the top: the lines in view stay in view and nothing in it moves.
+        v->setValue(topoVisivel + 1);
+        return;
+    }
+    // At the top the new line shows and the others move down one: their pixels are moved, not drawn
+    // again, so that only the new line is painted.
+    viewport()->scroll(0, alturaLinha());
+}
+
+void LineListBox::append(const QString& line) {
+    m_fim.push_back(line);
+    linhaNova(line);
+    atualizarLinhas(count() - 1, count() - 1);
+}
+
+void LineListBox::clear() {
+    if (count() == 0) return;
+    m_topo.clear();
+    m_fim.clear();
+    m_atual = -1;
+    m_larguraMaxima = 0;
+    ajustarBarras();
+    viewport()->update();
+}
+
+void LineListBox::linhaNova(const QString& line) {
+    // The widest line sets the horizontal scroll range.
+    const int largura = fontMetrics().horizontalAdvance(line) + 2 * kMargem;
+    m_larguraMaxima = qMax(m_larguraMaxima, largura);
+    ajustarBarras();
+}
+
+int LineListBox::alturaLinha() const {
+    return fontMetrics().height();
+}
+
+int LineListBox::linhasVisiveis() const {
+    return qMax(1, viewport()->height() / alturaLinha());
+}
+
+void LineListBox::ajustarBarras() {
+    QScrollBar* v = verticalScrollBar();
+    const int visiveis = linhasVisiveis();
+    v->setPageStep(visiveis);
+    v->setRange(0, qMax(0, count() - visiveis));
+    QScrollBar* h = horizontalScrollBar();
+    h->setPageStep(viewport()->width());
+    h->setSingleStep(fontMetrics().averageCharWidth() * 4);
+    h->setRange(0, qMax(0, m_larguraMaxima - viewport()->width()));
+}
+
+void LineListBox::atualizarLinhas(int primeira, int ultima) {
+    if (primeira < 0) return;
+    const int topo = verticalScrollBar()->value();
+    const int a = primeira - topo, b = ultima - topo;
+    if (b < 0 || a > linhasVisiveis()) return;
+    const int h = alturaLinha();
+    viewport()->update(0, a * h, viewport()->width(), (b - a + 1) * h);
+}
+
+void LineListBox::paintEvent(QPaintEvent* e) {
+    QPainter p(viewport());
+    const int h = alturaLinha();
+    const int topo = verticalScrollBar()->value();
+    const int x = kMargem - horizontalScrollBar()->value();
+    const QRect area = e->rect();
+    const int de = topo + area.top() / h;
+    const int ate = qMin(count() - 1, topo + area.bottom() / h);
+    const QPalette& pal = palette();
+    for (int i = de; i <= ate; ++i) {
+        const QRect linha(0, (i - topo) * h, viewport()->width(), h);
+        if (i == m_atual) {
+            p.fillRect(linha, pal.brush(QPalette::Highlight));
+            p.setPen(pal.color(QPalette::HighlightedText));
+        } else {
+            p.setPen(pal.color(QPalette::Text));
+        }
+        p.drawText(linha.adjusted(x, 0, 0, 0), Qt::AlignLeft | Qt::AlignVCenter | Qt::TextSingleLine,
+                   item(i));
+    }
+}
+
+void LineListBox::resizeEvent(QResizeEvent* e) {
+    QAbstractScrollArea::resizeEvent(e);
+    ajustarBarras();
+}
+
+void LineListBox::mousePressEvent(QMouseEvent* e) {
+    if (e->button() != Qt::LeftButton) return QAbstractScrollArea::mousePressEvent(e);
+    const int linha = verticalScrollBar()->value() + int(e->position().y()) / alturaLinha();
+    if (linha < count()) setCurrentRow(linha);
+}
+
+void LineListBox::keyPressEvent(QKeyEvent* e) {
+    const int n = count();
+    if (n == 0) return QAbstractScrollArea::keyPressEvent(e);
+    int linha = m_atual;
+    switch (e->key()) {
+    case Qt::Key_Up:
+        linha = qMax(0, m_atual - 1);
+        break;
+    case Qt::Key_Down:
+        linha = qMin(n - 1, m_atual + 1);
+        break;
+    case Qt::Key_PageUp:
+        linha = qMax(0, m_atual - linhasVisiveis());
+        break;
+    case Qt::Key_PageDown:
+        linha = qMin(n - 1, m_atual + linhasVisiveis());
+        break;
+    case Qt::Key_Home:
+        linha = 0;
+        break;
+    case Qt::Key_End:
+        linha = n - 1;
+        break;
+    default:
+        return QAbstractScrollArea::keyPressEvent(e);
+    }
+    setCurrentRow(linha);
+}

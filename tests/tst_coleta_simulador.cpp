@@ -1,0 +1,157 @@
+// Record collection against the built-in simulator: every record of both devices from NSR 1, newest
+// first under the trailer and the header; the records a device writes for what it is sent; the knobs.
+#include "sdk/SDK_Velto_Rep_TLB.h"
+#include "sim/SimDeviceTable.h"
+#include "sim/SimKnobs.h"
+#include "support/SimuladorTeste.h"
+#include "support/TestUi.h"
+#include "ui/widgets/LineListBox.h"
+
+#include <QRegularExpression>
+#include <QTest>
+
+namespace {
+const QString kRep1 = QStringLiteral("10.0.8.1");
+const QString kRep2 = QStringLiteral("10.0.8.2");
+// What a fresh device holds: punches only.
+constexpr int kPunchesIniciais = 360;
+
+std::unique_ptr<TVeltoRepPlusSDK> conectar(const QString& ip) {
+    auto c = std::make_unique<TVeltoRepPlusSDK>(nullptr);
+    c->DefinirParametrosComunicacao(u"529.982.247-25", ip, u"**CHAVESECRETA**", 0);
+    return c;
+}
+
+QStringList linhas(JanelaTeste& t, const char* lista) {
+    return t.w<LineListBox>(lista)->items();
+}
+
+void abrir(JanelaTeste& t, const QString& nsr = QStringLiteral("1")) {
+    t.digitarCpf(kCpfValido);
+    t.definirTexto("txtIP1", kRep1);
+    t.definirTexto("txbIp2", kRep2);
+    t.definirTexto("txbNumNsr", nsr);
+}
+
+QString trailer(int tipo2, int tipo3, int tipo4, int tipo5) {
+    auto n = [](int v) { return QStringLiteral("%1").arg(v, 9, 10, QChar(u'0')); };
+    return QStringLiteral("999999999") + n(tipo2) + n(tipo3) + n(tipo4) + n(tipo5) + u'9';
+}
+} // namespace
+
+class TstColetaSimulador : public QObject {
+    Q_OBJECT
+private slots:
+    void cleanup();
+    void todosOsRegistrosDosDoisReps();
+    void registrosQueORepGravaPeloQueRecebe();
+    void umRegistroPeloNsr();
+    void logGrandeEFalhaPeloKnob();
+};
+
+void TstColetaSimulador::cleanup() {
+    qunsetenv("VELTOREP_SIM_RECORDS");
+    qunsetenv("VELTOREP_SIM_RECORDS_FAIL");
+    SimKnobs::reload();
+}
+
+void TstColetaSimulador::todosOsRegistrosDosDoisReps() {
+    JanelaTeste t(true);
+    abrir(t);
+    t.clicar("btnColeta");
+    const QRegularExpression punch(QStringLiteral("^\\d{9}3\\d{8}\\d{4}\\d{12}$"));
+    for (const auto& [lista, contagem, serie, ip] :
+         {std::tuple{"listboxColeta", "lblNumeroRegistrosLidos", "txbNumSerie", kRep1},
+          std::tuple{"listboxColeta2", "lblNumeroRegistrosLidos2", "txbNumSerie2", kRep2}}) {
+        const QStringList l = linhas(t, lista);
+        QCOMPARE(l.size(), kPunchesIniciais + 2);
+        QCOMPARE(l[0], trailer(0, kPunchesIniciais, 0, 0));
+        // Header: type 1, the employer's CNPJ and name, the device's serial number.
+        const SimDevice& rep = SimDeviceTable::device(ip);
+        QVERIFY(
+            l[1].startsWith(QStringLiteral("00000000011") + rep.empregador.cnpjCpf.rightJustified(14, u'0')));
+        QVERIFY(l[1].contains(rep.numeroSerie()));
+        // The records newest first, each NSR once.
+        for (int i = 0; i < kPunchesIniciais; ++i) {
+            const QString& r = l[2 + i];
+            QCOMPARE(r.left(9).toInt(), kPunchesIniciais - i);
+            QVERIFY2(punch.match(r).hasMatch(), qPrintable(r));
+        }
+        QCOMPARE(t.texto(contagem), QString::number(kPunchesIniciais));
+        QCOMPARE(t.texto(serie), rep.numeroSerie());
+    }
+    // Dates of the records read, as dd/mm/aa; the newest punch closes the day before the device was made.
+    const QDate ontem = QDate::currentDate().addDays(-1);
+    QCOMPARE(t.texto("lblMaiorData2"), ontem.toString(QStringLiteral("dd/MM/yy")));
+    QVERIFY(QDate::fromString(t.texto("lblMenorData"), QStringLiteral("dd/MM/yy")).isValid());
+    QVERIFY(t.texto("lblMenorData") != t.texto("lblMaiorData"));
+    QCOMPARE(t.texto("lblUltimaEmpresa"), SimDeviceTable::device(kRep1).empregador.razaoSocial);
+}
+
+void TstColetaSimulador::registrosQueORepGravaPeloQueRecebe() {
+    JanelaTeste t(true);
+    {
+        auto c = conectar(kRep1);
+        c->DefinirLocal(u"RECEPÇÃO SDK");
+        c->DefinirEmpregador(u"KORVANT SDK", u"11222333000181", u"", 1);
+        QCOMPARE(c->EnviarEmpregador(), 0);
+        QCOMPARE(c->EnviarRelogioComIncremento(1), 0);
+        c->InicializarListaEmpregados();
+        c->IncluirEmpregadosLista(u"Empregado SDK 01", u"12345678901", u"01", u"01", u"01", u"Empregado 01",
+                                  u"4719", VARIANT_FALSE);
+        QCOMPARE(c->EnviarListaIndividualEmpregados(), 0);
+    }
+    // The records survive a new run of the program.
+    SimuladorTeste::reiniciarProcesso();
+    abrir(t, QString::number(kPunchesIniciais + 1));
+    t.definirTexto("txbIp2", QString());
+    t.clicar("btnColeta");
+    const QStringList l = linhas(t, "listboxColeta");
+    QCOMPARE(l.size(), 5);
+    QCOMPARE(l[0], trailer(1, 0, 1, 1));
+    // Newest first: the employee included, the clock set, the employer.
+    QVERIFY2(QRegularExpression(QStringLiteral("^000000363"
+                                               "5\\d{12}I012345678901Empregado SDK 01 +$"))
+                 .match(l[2])
+                 .hasMatch(),
+             qPrintable(l[2]));
+    QCOMPARE(l[2].size(), 9 + 1 + 12 + 1 + 12 + 52);
+    QVERIFY2(QRegularExpression(QStringLiteral("^000000362"
+                                               "4\\d{24}$"))
+                 .match(l[3])
+                 .hasMatch(),
+             qPrintable(l[3]));
+    QVERIFY2(l[4].startsWith(QStringLiteral("000000361"
+                                            "2")),
+             qPrintable(l[4]));
+    QVERIFY(l[4].contains(QStringLiteral("111222333000181000000000000KORVANT SDK ")));
+    QCOMPARE(t.texto("lblUltimaEmpresa"), QStringLiteral("KORVANT SDK"));
+    QCOMPARE(t.texto("lblNumeroRegistrosLidos"), QStringLiteral("3"));
+}
+
+void TstColetaSimulador::umRegistroPeloNsr() {
+    JanelaTeste t(true);
+    abrir(t, QStringLiteral("3"));
+    t.clicar("btnColetaNsr");
+    QCOMPARE(linhas(t, "listboxColeta").size(), 1);
+    QVERIFY(linhas(t, "listboxColeta")[0].startsWith(QStringLiteral("0000000033")));
+    // Past the end there is no record: an empty line.
+    t.definirTexto("txbNumNsr", QString::number(kPunchesIniciais + 1));
+    t.clicar("btnColetaNsr");
+    QCOMPARE(linhas(t, "listboxColeta"), QStringList{QString()});
+    QCOMPARE(t.texto("lblNumeroRegistrosLidos"), QStringLiteral("0"));
+}
+
+void TstColetaSimulador::logGrandeEFalhaPeloKnob() {
+    qputenv("VELTOREP_SIM_RECORDS", QStringLiteral("%1=5").arg(kRep1).toUtf8());
+    qputenv("VELTOREP_SIM_RECORDS_FAIL", kRep2.toUtf8());
+    JanelaTeste t(true);
+    abrir(t);
+    t.clicar("btnColeta");
+    QCOMPARE(linhas(t, "listboxColeta").size(), 5 + 2);
+    QCOMPARE(linhas(t, "listboxColeta")[0], trailer(0, 5, 0, 0));
+    QCOMPARE(linhas(t, "listboxColeta2"), QStringList{"erro"});
+}
+
+QTEST_MAIN(TstColetaSimulador)
+#include "tst_coleta_simulador.moc"
