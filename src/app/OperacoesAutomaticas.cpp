@@ -3,16 +3,16 @@
 #include "app/ExecucaoAutomatica.h"
 
 #include "app/TextoJson.h"
+#include "controls/StringGrid.h"
+#include "controls/UiServices.h"
 #include "ops/Operacao.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 #include "ui/main/pages/PaginaConfiguracoes.h"
 #include "ui/main/pages/PaginaRelogio.h"
 #include "ui/main/pages/PaginaSolicitarDados.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>

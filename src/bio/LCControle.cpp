@@ -2,7 +2,7 @@
 
 #include "bio/ASO15_Define.h"
 #include "bio/frmLeitorUSB.h"
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 #include "util/Utils.h"
 
 #include <QByteArray>

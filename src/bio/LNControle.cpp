@@ -1,9 +1,9 @@
 #include "bio/LNControle.h"
 
 #include "bio/frmLeitorUSB.h"
+#include "controls/UiServices.h"
 #include "platform/com/OleExceptions.h"
 #include "platform/com/OleVariant.h"
-#include "ui/common/UiServices.h"
 #include "util/Utils.h"
 
 #include <QByteArray>

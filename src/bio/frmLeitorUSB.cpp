@@ -2,10 +2,10 @@
 
 #include "bio/LCControle.h"
 #include "bio/LNControle.h"
-#include "ui/common/UiServices.h"
+#include "controls/FormBuilder.h"
+#include "controls/UiServices.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaBio.h"
-#include "ui/widgets/FormBuilder.h"
 
 #include <QCloseEvent>
 #include <QFrame>

@@ -1,6 +1,6 @@
 #include "ops/GradeResultados.h"
 
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
 
 #include <algorithm>
 

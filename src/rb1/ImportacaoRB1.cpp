@@ -1,11 +1,11 @@
 #include "rb1/ImportacaoRB1.h"
 
+#include "controls/StringGrid.h"
 #include "ops/GradeResultados.h"
 #include "ops/SdkRep.h"
 #include "ops/SolicitarDados.h"
 #include "rb1/ArquivosRB1.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <algorithm>

@@ -1,7 +1,11 @@
 #include "ui/main/frmSDKVeltoRep.h"
 
 #include "app/ExecucaoAutomatica.h"
-#include "ui/common/UiServices.h"
+#include "controls/FormBuilder.h"
+#include "controls/MaskedEdit.h"
+#include "controls/OpenDialog.h"
+#include "controls/SpinField.h"
+#include "controls/UiServices.h"
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 #include "ui/main/pages/PaginaArquivosRB1.h"
 #include "ui/main/pages/PaginaBio.h"
@@ -13,10 +17,6 @@
 #include "ui/main/pages/PaginaPapel.h"
 #include "ui/main/pages/PaginaRelogio.h"
 #include "ui/main/pages/PaginaSolicitarDados.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/MaskedEdit.h"
-#include "ui/widgets/OpenDialog.h"
-#include "ui/widgets/SpinField.h"
 #include "util/Utils.h"
 
 #include <QCheckBox>

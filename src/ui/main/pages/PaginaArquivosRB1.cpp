@@ -1,8 +1,8 @@
 #include "ui/main/pages/PaginaArquivosRB1.h"
 
+#include "controls/FormBuilder.h"
 #include "ui/main/pages/PaginaGeracaoRB1.h"
 #include "ui/main/pages/PaginaImportacaoRB1.h"
-#include "ui/widgets/FormBuilder.h"
 
 PaginaArquivosRB1::PaginaArquivosRB1(ContextoOperacao& c) : Pagina("tbpArquivosRB1", c) {
     pbcArquivosRB1 = Form::pageControl(this, "pbcArquivosRB1", 4, 4, 881, 412);

@@ -1,8 +1,8 @@
 #include "ui/main/pages/PaginaConfiguracoes.h"
 
+#include "controls/FormBuilder.h"
 #include "ops/Configuracoes.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/FormBuilder.h"
 
 PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {
     using namespace Form;

@@ -1,10 +1,10 @@
 #include "ui/main/pages/PaginaGeracaoRB1.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/UiServices.h"
 #include "rb1/GeracaoRB1.h"
-#include "ui/common/UiServices.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
-#include "ui/widgets/FormBuilder.h"
 
 #include <QDir>
 

@@ -1,10 +1,10 @@
 #include "ui/main/pages/PaginaImportacaoRB1.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/OpenDialog.h"
+#include "controls/StringGrid.h"
 #include "rb1/ImportacaoRB1.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/OpenDialog.h"
-#include "ui/widgets/StringGrid.h"
 
 namespace {
 struct Valor {

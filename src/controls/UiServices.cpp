@@ -1,4 +1,4 @@
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
 #include "platform/com/OleExceptions.h"
 
