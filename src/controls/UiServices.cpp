@@ -1,6 +1,6 @@
 #include "controls/UiServices.h"
 
-#include "platform/com/OleExceptions.h"
+#include "util/Exceptions.h"
 
 #include <QApplication>
 #include <QFileDialog>
