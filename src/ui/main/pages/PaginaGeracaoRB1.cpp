@@ -3,12 +3,11 @@
 #include "controls/FormBuilder.h"
 #include "controls/UiServices.h"
 #include "rb1/GeracaoRB1.h"
-#include "ui/main/frmSDKVeltoRep.h"
-#include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
 
 #include <QDir>
 
-PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c) : Pagina("tbsGeracao", c) {
+PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c, const GrupoRepAvancado& avancadasRep1)
+    : Pagina("tbsGeracao", c), m_avancadasRep1(avancadasRep1) {
     using namespace Form;
     label(this, "", QStringLiteral("Diretório do arquivo RB1:"), 16, 16, 200);
     txtDiretorioRB1Geracao = edit(this, "txtDiretorioRB1Geracao", QString(), 16, 34, 520);
@@ -73,7 +72,7 @@ void PaginaGeracaoRB1::btnGerarRB1EmpregadosClick() {
 void PaginaGeracaoRB1::btnGerarRB1ConfiguracoesClick() {
     ExecutarNosReps(ctx, [this](const RepSlot& s) {
         GerarArquivoRB1Configuracoes(ctx, s, txtDiretorioRB1Geracao->text(), nitgen(),
-                                     frmSDK->tbpConfiguracoesAvancadas->rep1,
+                                     m_avancadasRep1,
                                      lblResultadoGeracaoRB1Configuracoes);
     });
 }

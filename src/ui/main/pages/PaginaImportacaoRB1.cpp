@@ -4,7 +4,6 @@
 #include "controls/OpenDialog.h"
 #include "controls/StringGrid.h"
 #include "rb1/ImportacaoRB1.h"
-#include "ui/main/frmSDKVeltoRep.h"
 
 namespace {
 struct Valor {
@@ -27,7 +26,8 @@ QList<QLabel*> grupo(QWidget* aba, const QString& titulo, int x, int y, int larg
 }
 } // namespace
 
-PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImportacao", c) {
+PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c, OpenDialog* opdSelecionarRB1)
+    : Pagina("tbsImportacao", c), m_opdSelecionarRB1(opdSelecionarRB1) {
     using namespace Form;
     PageControl8 = pageControl(this, "PageControl8", 4, 4, 867, 374);
     tbsImportacaoEmpregador = tab(PageControl8, "tbsImportacaoEmpregador", QStringLiteral("Empregador"));
@@ -188,7 +188,7 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
 
 void PaginaImportacaoRB1::selecionarArquivo(QLineEdit* campo) {
     // The window's one dialog serves the four sub-pages; a cancel keeps the field's text.
-    OpenDialog* opd = frmSDK->opdSelecionarRB1;
+    OpenDialog* opd = m_opdSelecionarRB1;
     if (opd->Execute()) campo->setText(opd->FileName);
 }
 

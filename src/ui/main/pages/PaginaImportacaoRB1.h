@@ -6,6 +6,7 @@
 
 #include <QList>
 
+class OpenDialog;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,7 @@ class StringGrid;
 class PaginaImportacaoRB1 : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaImportacaoRB1(ContextoOperacao& ctx);
+    PaginaImportacaoRB1(ContextoOperacao& ctx, OpenDialog* opdSelecionarRB1);
 
     void btnSelecionarArquivoImportacaoEmpregadorClick() {
         selecionarArquivo(txtCaminhoImportacaoRB1Empregador);
@@ -65,4 +66,5 @@ private:
                         const QString& legendaImportar, const char* resultado);
     void montarConfiguracoes();
     void selecionarArquivo(QLineEdit* campo);
+    OpenDialog* m_opdSelecionarRB1;
 };
