@@ -182,12 +182,14 @@ Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, 
 }
 
 // The window's methods: a method that sets no result (a refused CPF) leaves the default text.
-QString TfrmSDK::SolicitarRelogio2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+QString TfrmSDK::SolicitarRelogio2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                   bool RepIniciaComunicacao) {
     return ExecucaoAutomatica::SolicitarRelogio2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
         .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }
 
-QString TfrmSDK::EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+QString TfrmSDK::EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera,
+                                  bool RepIniciaComunicacao) {
     return ExecucaoAutomatica::EnviaEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
         .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }
@@ -198,7 +200,8 @@ QString TfrmSDK::SolicitaDadosEmpregados2(int, const QString& IP, int PortaPC, i
         .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }
 
-QString TfrmSDK::ExcluirEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
+QString TfrmSDK::ExcluirEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                    bool RepIniciaComunicacao) {
     return ExecucaoAutomatica::ExcluirEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
         .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }

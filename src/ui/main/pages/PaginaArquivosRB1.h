@@ -15,7 +15,8 @@ class PaginaArquivosRB1 : public Pagina {
 public:
     // opdSelecionarRB1: the window's file chooser for the imports; avancadasRep1: REP 1's advanced
     // settings, which the configuration file takes.
-    PaginaArquivosRB1(ContextoOperacao& ctx, OpenDialog* opdSelecionarRB1, const GrupoRepAvancado& avancadasRep1);
+    PaginaArquivosRB1(ContextoOperacao& ctx, OpenDialog* opdSelecionarRB1,
+                      const GrupoRepAvancado& avancadasRep1);
     QTabWidget* pbcArquivosRB1;
     PaginaGeracaoRB1* tbsGeracao;
     PaginaImportacaoRB1* tbsImportacao;
