@@ -4,16 +4,16 @@
 //
 //   QT_QPA_PLATFORM=offscreen build/bench/bench_coleta
 #include "app/Entrada.h"
+#include "controls/LineListBox.h"
+#include "controls/MaskedEdit.h"
+#include "controls/UiServices.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "sim/SdkServerRegistration.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
-#include "ui/common/UiServices.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaColeta.h"
-#include "ui/widgets/LineListBox.h"
-#include "ui/widgets/MaskedEdit.h"
 
 #include <QApplication>
 #include <QElapsedTimer>

@@ -3,7 +3,7 @@
 set -euo pipefail
 
 packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
-          clang libclang-rt-14-dev)
+          clang libclang-rt-14-dev python3)
 
 missing=()
 for p in "${packages[@]}"; do

@@ -1,8 +1,8 @@
 // Employee changes and exclusions over the fake SDK: what is staged, and how each device's per-employee
 // answer reaches its grid.
+#include "controls/StringGrid.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QTest>

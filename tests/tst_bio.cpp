@@ -2,8 +2,8 @@
 // polls and shows.
 #include "support/TestUi.h"
 #include "bio/TemplatesExemplo.h"
+#include "controls/StringGrid.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

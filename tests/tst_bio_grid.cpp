@@ -4,9 +4,9 @@
 #include "bio/TemplatesExemplo.h"
 #include "bio/UsuariosBioRep.h"
 #include "bio/frmLeitorUSB.h"
+#include "controls/StringGrid.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaBio.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

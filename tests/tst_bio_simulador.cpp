@@ -1,10 +1,10 @@
 // The simulator's biometric users: what a device keeps, checks and answers, and the page "Bio" against it.
 #include "bio/TemplatesExemplo.h"
+#include "controls/StringGrid.h"
 #include "platform/com/WideString.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "support/SimuladorTeste.h"
 #include "support/TestUi.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QListWidget>
 #include <QTabWidget>

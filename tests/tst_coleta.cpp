@@ -1,9 +1,9 @@
 // Record collection over the fake SDK: the order of the lines, the count and information labels, the
 // stop button and the other buttons mid-collection, the bounded polls, and what a failed request or a
 // bad NSR leaves on screen.
+#include "controls/LineListBox.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/LineListBox.h"
 
 #include <QLabel>
 #include <QTest>

@@ -1,11 +1,11 @@
 // Record collection against the built-in simulator: every record of both devices from NSR 1, newest
 // first under the trailer and the header; the records a device writes for what it is sent; the knobs.
+#include "controls/LineListBox.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
 #include "support/SimuladorTeste.h"
 #include "support/TestUi.h"
-#include "ui/widgets/LineListBox.h"
 
 #include <QRegularExpression>
 #include <QTest>

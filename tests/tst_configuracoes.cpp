@@ -1,9 +1,9 @@
 // The page "Configurações" over the fake SDK: the card-format warning per device, what each operation
 // stages and sends, the twenty employees, and the TLM file chooser.
+#include "controls/OpenDialog.h"
 #include "ops/SdkRep.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/OpenDialog.h"
 
 #include <QCheckBox>
 #include <QLabel>

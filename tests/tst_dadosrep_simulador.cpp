@@ -1,11 +1,11 @@
 // Sending to the built-in simulator and requesting back through the pages: the employer, the twenty
 // employees, the configuration, the device's information and key, and the changes and exclusions.
+#include "controls/StringGrid.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

@@ -1,8 +1,8 @@
 // The unattended operations inside the window: what they write into their interactive twins' controls and
 // the progress panel, and how they read the CPF and the connection settings.
+#include "controls/StringGrid.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 // The operation framework over the fake SDK: dispatch to the two devices, the preamble, StatusRetorno,
 // the chain of clients, and exceptions that end a click.
+#include "controls/SpinField.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
-#include "ui/widgets/SpinField.h"
 
 #include <QCheckBox>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // The main window: its frame, pages and nested page controls, the seconds counter, the CPF field's text,
 // and the "REP Inicia comunicação" / "Habilitar Host" boxes.
+#include "controls/MaskedEdit.h"
+#include "controls/SpinField.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/MaskedEdit.h"
-#include "ui/widgets/SpinField.h"
 
 #include <QCheckBox>
 #include <QComboBox>

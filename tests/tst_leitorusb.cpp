@@ -6,7 +6,7 @@
 #include "TestUi.h"
 #include "bio/LNControle.h"
 #include "bio/frmLeitorUSB.h"
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -1,6 +1,6 @@
 // The line list box of long logs: the order of lines put in at the top and at the end, and what the
 // operator sees and has selected while lines keep coming in at the top.
-#include "ui/widgets/LineListBox.h"
+#include "controls/LineListBox.h"
 
 #include <QScrollBar>
 #include <QTest>

@@ -1,6 +1,6 @@
 // The window system's repaint seam: what changed is painted before it returns; what did not is not painted
 // again.
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
 #include <QApplication>
 #include <QLabel>

@@ -1,9 +1,9 @@
 // RB1 import over the fake SDK: the import call, the reads in order into their labels and grids whatever
 // the import answered, the result texts, odd counts, grids emptied between imports, and the file chooser.
+#include "controls/OpenDialog.h"
+#include "controls/StringGrid.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/OpenDialog.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QComboBox>
 #include <QLabel>

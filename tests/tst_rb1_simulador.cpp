@@ -1,11 +1,11 @@
 // RB1 files end to end against the built-in simulator: the four kinds generated through the page into a
 // temporary folder and imported back through the page, and the files an import must refuse.
 #include "bio/TemplatesExemplo.h"
+#include "controls/StringGrid.h"
 #include "ops/Operacao.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

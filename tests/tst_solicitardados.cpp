@@ -1,8 +1,8 @@
 // The data requests of the pages "Solicitar dados do REP" and "Chave Pública" over the fake SDK: what is
 // read, in which order, where it goes, and what a failed request or an odd count leaves on screen.
+#include "controls/StringGrid.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>

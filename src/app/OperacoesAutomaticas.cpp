@@ -3,16 +3,16 @@
 #include "app/ExecucaoAutomatica.h"
 
 #include "app/TextoJson.h"
+#include "controls/StringGrid.h"
+#include "controls/UiServices.h"
 #include "ops/Operacao.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 #include "ui/main/pages/PaginaConfiguracoes.h"
 #include "ui/main/pages/PaginaRelogio.h"
 #include "ui/main/pages/PaginaSolicitarDados.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QLineEdit>
@@ -179,4 +179,29 @@ Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, 
     }
     // 3.
     return {ErroDeStatus(r)};
+}
+
+// The window's methods: a method that sets no result (a refused CPF) leaves the default text.
+QString TfrmSDK::SolicitarRelogio2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                   bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::SolicitarRelogio2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera,
+                                  bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::EnviaEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::SolicitaDadosEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                          bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::SolicitaDadosEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+}
+
+QString TfrmSDK::ExcluirEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera,
+                                    bool RepIniciaComunicacao) {
+    return ExecucaoAutomatica::ExcluirEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
+        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
 }

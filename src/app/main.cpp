@@ -54,6 +54,8 @@ int main(int argc, char* argv[]) {
     {
         // 3. The main window, its creation handler included.
         TfrmSDK janela;
+        // The run an activation starts when the fields hold no marker.
+        janela.aoAtivarSemMarcador = [&janela] { ExecucaoAutomatica::Executar(janela); };
         // 4-6. The fields from the arguments.
         Entrada::PreencherCampos(janela, argumentos);
         // 7. Shown and activated; the message loop runs until the window closes or the run ends.

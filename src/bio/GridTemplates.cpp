@@ -1,7 +1,7 @@
 #include "bio/GridTemplates.h"
 
 #include "bio/TemplatesExemplo.h"
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
 
 namespace GridTemplates {
 

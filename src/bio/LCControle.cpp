@@ -1,12 +1,13 @@
 #include "bio/LCControle.h"
 
 #include "bio/ASO15_Define.h"
-#include "bio/frmLeitorUSB.h"
-#include "ui/common/UiServices.h"
+#include "bio/PainelLeitor.h"
+#include "controls/UiServices.h"
 #include "util/Utils.h"
 
 #include <QByteArray>
 #include <QCheckBox>
+#include <QFrame>
 #include <QLabel>
 #include <array>
 
@@ -15,9 +16,9 @@ using namespace ASO15;
 
 // The window may be gone (closed while a capture ran); its texts then go nowhere.
 void status(const QString& texto, bool repintar = false) {
-    if (!frmLeitor) return;
-    frmLeitor->lblStatusLeitor->setText(texto);
-    if (repintar) UiServices::repainter().repaint(frmLeitor->lblStatusLeitor);
+    if (!painelLeitor) return;
+    painelLeitor->lblStatusLeitor->setText(texto);
+    if (repintar) UiServices::repainter().repaint(painelLeitor->lblStatusLeitor);
 }
 
 void informar(const QString& texto) {
@@ -30,7 +31,7 @@ bool TLCControle::InicializarDispositivo() {
     const std::int32_t r = SFEP_Initialize();
     // 2.
     if (r == SFEP_OK) {
-        if (frmLeitor) SFEP_SetConfig(SFEP_HWND(frmLeitor->pic->winId()));
+        if (painelLeitor) SFEP_SetConfig(SFEP_HWND(painelLeitor->pic->winId()));
         status(QStringLiteral("Inicializado com sucesso."));
         return true;
     }
@@ -106,16 +107,16 @@ void TLCControle::FecharDispositivo() {
 }
 
 void TLCControle::MarcarCaptura(int captura) {
-    if (!frmLeitor) return;
+    if (!painelLeitor) return;
     switch (captura) {
     case 1:
-        frmLeitor->chkCaptura1->setChecked(true);
+        painelLeitor->chkCaptura1->setChecked(true);
         break;
     case 2:
-        frmLeitor->chkCaptura2->setChecked(true);
+        painelLeitor->chkCaptura2->setChecked(true);
         break;
     case 3:
-        frmLeitor->chkCaptura3->setChecked(true);
+        painelLeitor->chkCaptura3->setChecked(true);
         break;
     default:
         break;
@@ -123,8 +124,8 @@ void TLCControle::MarcarCaptura(int captura) {
 }
 
 void TLCControle::LimparCapturas() {
-    if (!frmLeitor) return;
-    frmLeitor->chkCaptura1->setChecked(false);
-    frmLeitor->chkCaptura2->setChecked(false);
-    frmLeitor->chkCaptura3->setChecked(false);
+    if (!painelLeitor) return;
+    painelLeitor->chkCaptura1->setChecked(false);
+    painelLeitor->chkCaptura2->setChecked(false);
+    painelLeitor->chkCaptura3->setChecked(false);
 }

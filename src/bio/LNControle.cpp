@@ -1,9 +1,9 @@
 #include "bio/LNControle.h"
 
-#include "bio/frmLeitorUSB.h"
+#include "bio/PainelLeitor.h"
+#include "controls/UiServices.h"
 #include "platform/com/OleExceptions.h"
 #include "platform/com/OleVariant.h"
-#include "ui/common/UiServices.h"
 #include "util/Utils.h"
 
 #include <QByteArray>
@@ -53,7 +53,7 @@ bool TLNControle::ConectaDLLNitgen() {
 
 bool TLNControle::InicializarDispositivo() {
     // 1. The reader chosen in the window.
-    const int indice = frmLeitor ? frmLeitor->cboDispositivos->currentIndex() : -1;
+    const int indice = painelLeitor ? painelLeitor->cboDispositivos->currentIndex() : -1;
     // 2. The id to open and the one to close.
     std::uint32_t idFechar = 0;
     if (indice > 0) {

@@ -2,10 +2,8 @@
 
 #include "bio/LCControle.h"
 #include "bio/LNControle.h"
-#include "ui/common/UiServices.h"
-#include "ui/main/frmSDKVeltoRep.h"
-#include "ui/main/pages/PaginaBio.h"
-#include "ui/widgets/FormBuilder.h"
+#include "controls/FormBuilder.h"
+#include "controls/UiServices.h"
 
 #include <QCloseEvent>
 #include <QFrame>
@@ -23,9 +21,10 @@ const QString kLeitorLN = QStringLiteral("Leitor LN");
 const QString kLeitorLC = QStringLiteral("Leitor LC");
 } // namespace
 
-TfrmLeitor::TfrmLeitor(QWidget* owner)
+TfrmLeitor::TfrmLeitor(QWidget* owner, std::function<void()> aoAdicionarUsuario)
     : QWidget(owner, Qt::Window | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint) {
+                         Qt::WindowMinimizeButtonHint | Qt::WindowCloseButtonHint),
+      m_aoAdicionarUsuario(std::move(aoAdicionarUsuario)) {
     using namespace Form;
     setObjectName(QStringLiteral("frmLeitor"));
     setWindowTitle(QStringLiteral("Leitor USB"));
@@ -74,12 +73,19 @@ TfrmLeitor::TfrmLeitor(QWidget* owner)
     connect(btnCapturar, &QPushButton::clicked, this,
             [this] { UiServices::guarded([this] { btnCapturarClick(); }); });
 
+    m_painel = {lblStatusLeitor, cboDispositivos, chkCaptura1, chkCaptura2, chkCaptura3, pic};
     frmLeitor = this;
+    painelLeitor = &m_painel;
     FormCreate();
 }
 
 TfrmLeitor::~TfrmLeitor() {
+    Desregistrar();
+}
+
+void TfrmLeitor::Desregistrar() {
     if (frmLeitor == this) frmLeitor = nullptr;
+    if (painelLeitor == &m_painel) painelLeitor = nullptr;
 }
 
 void TfrmLeitor::FormCreate() {
@@ -151,7 +157,7 @@ void TfrmLeitor::btnCapturarClick() {
     // 4. Otherwise the window stays open with the last status, ready for another attempt.
     if (!Template1Capturado.isEmpty() && !Template2Capturado.isEmpty()) {
         PisCapturado = txtPis->text();
-        if (frmSDK) frmSDK->tbpBio->AdicionarUsuarioBio();
+        if (m_aoAdicionarUsuario) m_aoAdicionarUsuario();
         emit usuarioAdicionado();
         close();
     }
@@ -168,7 +174,7 @@ void TfrmLeitor::closeEvent(QCloseEvent* e) {
     if (acao == AcaoFechar::Liberar) {
         setAttribute(Qt::WA_DeleteOnClose);
         // On its way to destruction: the next click on "Leitor USB" opens a new window.
-        if (frmLeitor == this) frmLeitor = nullptr;
+        Desregistrar();
     }
     e->accept();
 }

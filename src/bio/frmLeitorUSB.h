@@ -1,10 +1,13 @@
 // TfrmLeitor, the reader window "Leitor USB": choose a reader, type the PIS, capture two fingers; the
-// user then goes to both biometric grids of the main window. One window at a time: frmLeitor is the open
-// one, cleared when it closes or is destroyed.
+// user is then handed to whoever opened the window (the page "Bio" appends it to both of its grids). One
+// window at a time: frmLeitor is the open one, cleared when it closes or is destroyed.
 #pragma once
+
+#include "bio/PainelLeitor.h"
 
 #include <QString>
 #include <QWidget>
+#include <functional>
 #include <memory>
 
 class QCheckBox;
@@ -21,8 +24,10 @@ class TLNControle;
 class TfrmLeitor : public QWidget {
     Q_OBJECT
 public:
-    // Registers itself in frmLeitor before its creation handler runs (the drivers reach its controls).
-    explicit TfrmLeitor(QWidget* owner = nullptr);
+    // Registers itself in frmLeitor, and its controls in painelLeitor, before its creation handler runs
+    // (the drivers reach its controls). aoAdicionarUsuario receives each enrolled user (PisCapturado and
+    // the two templates), before usuarioAdicionado.
+    explicit TfrmLeitor(QWidget* owner = nullptr, std::function<void()> aoAdicionarUsuario = {});
     ~TfrmLeitor() override;
 
     enum class AcaoFechar { Esconder, Liberar };
@@ -47,7 +52,7 @@ public:
     QFrame* pic;
 
 signals:
-    // After an enrolled user was handed to the main window's grids.
+    // After an enrolled user was handed to aoAdicionarUsuario.
     void usuarioAdicionado();
 
 protected:
@@ -55,6 +60,9 @@ protected:
 
 private:
     void CarregarDispositivos();
+    void Desregistrar();
+    std::function<void()> m_aoAdicionarUsuario;
+    PainelLeitor m_painel;
 };
 
 // The open reader window, or null.

@@ -1,8 +1,8 @@
 #include "ops/AlteracoesEmpregados.h"
 
+#include "controls/StringGrid.h"
 #include "ops/GradeResultados.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 

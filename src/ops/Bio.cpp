@@ -1,9 +1,9 @@
 #include "ops/Bio.h"
 
 #include "bio/GridTemplates.h"
+#include "controls/StringGrid.h"
+#include "controls/UiServices.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QCheckBox>
 #include <QComboBox>

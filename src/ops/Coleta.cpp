@@ -1,9 +1,9 @@
 #include "ops/Coleta.h"
 
+#include "controls/LineListBox.h"
+#include "controls/UiServices.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
-#include "ui/widgets/LineListBox.h"
 #include "util/Utils.h"
 
 #include <QLabel>

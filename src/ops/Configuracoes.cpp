@@ -1,8 +1,8 @@
 #include "ops/Configuracoes.h"
 
+#include "controls/OpenDialog.h"
+#include "controls/UiServices.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
-#include "ui/widgets/OpenDialog.h"
 
 #include <QLabel>
 #include <QStringList>

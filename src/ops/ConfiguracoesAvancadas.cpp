@@ -1,8 +1,8 @@
 #include "ops/ConfiguracoesAvancadas.h"
 
+#include "controls/SpinField.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/SpinField.h"
 
 #include <QCheckBox>
 #include <QLabel>

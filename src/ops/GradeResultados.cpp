@@ -1,6 +1,8 @@
 #include "ops/GradeResultados.h"
 
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
+#include "ops/Operacao.h"
+#include "sdk/SDK_Velto_Rep_TLB.h"
 
 #include <algorithm>
 
@@ -11,4 +13,15 @@ void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, cons
         grade->SetCells(c + 1, 0, cabecalhos[c]);
     for (int c = 0; c < larguras.size(); ++c)
         grade->SetColWidth(c + 1, larguras[c]);
+}
+
+void PreencherLinhaEmpregado(TVeltoRepPlusSDK& sdk, StringGrid* g, int linha) {
+    g->SetCells(1, linha, Texto(sdk.LerNome()));
+    g->SetCells(2, linha, Texto(sdk.LerNomeExibicao()));
+    g->SetCells(3, linha, Texto(sdk.LerPis()));
+    g->SetCells(4, linha, Texto(sdk.LerSenha()));
+    g->SetCells(5, linha, Texto(sdk.LerVerificarBiometria()));
+    g->SetCells(6, linha, Texto(sdk.LerCartaoBarras()));
+    g->SetCells(7, linha, Texto(sdk.LerCartaoProx()));
+    g->SetCells(8, linha, Texto(sdk.LerTeclado()));
 }

@@ -1,8 +1,8 @@
 #include "ops/Operacao.h"
 
+#include "controls/UiServices.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/common/UiServices.h"
 
 #include <QLabel>
 

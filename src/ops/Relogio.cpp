@@ -1,7 +1,7 @@
 #include "ops/Relogio.h"
 
+#include "controls/SpinField.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/SpinField.h"
 
 #include <QLabel>
 

@@ -1,8 +1,8 @@
 #include "ops/SolicitarDados.h"
 
+#include "controls/StringGrid.h"
 #include "ops/GradeResultados.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <QPlainTextEdit>
@@ -56,18 +56,9 @@ void SolicitarDadosEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLa
     // 4. The grid, emptied of the previous request's rows, with its headers and widths.
     PrepararGrade(v.dsgEmpregados, n, kCabecalhosEmpregados, kLargurasEmpregados);
     // 5. One row per employee whose position can be selected; the others stay empty.
-    StringGrid* g = v.dsgEmpregados;
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoEmpregado(i) != 0) continue;
-        const int linha = i + 1;
-        g->SetCells(1, linha, Texto(sdk->LerNome()));
-        g->SetCells(2, linha, Texto(sdk->LerNomeExibicao()));
-        g->SetCells(3, linha, Texto(sdk->LerPis()));
-        g->SetCells(4, linha, Texto(sdk->LerSenha()));
-        g->SetCells(5, linha, Texto(sdk->LerVerificarBiometria()));
-        g->SetCells(6, linha, Texto(sdk->LerCartaoBarras()));
-        g->SetCells(7, linha, Texto(sdk->LerCartaoProx()));
-        g->SetCells(8, linha, Texto(sdk->LerTeclado()));
+        PreencherLinhaEmpregado(*sdk, v.dsgEmpregados, i + 1);
     }
     // 6. The request's result.
     MostrarStatusRetorno(lbl, r);

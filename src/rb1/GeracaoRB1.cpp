@@ -1,12 +1,12 @@
 #include "rb1/GeracaoRB1.h"
 
 #include "bio/TemplatesExemplo.h"
+#include "controls/SpinField.h"
 #include "ops/Configuracoes.h"
 #include "ops/ConfiguracoesAvancadas.h"
 #include "ops/SdkRep.h"
 #include "rb1/ArquivosRB1.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/SpinField.h"
 
 #include <QCheckBox>
 #include <QLineEdit>

@@ -1,11 +1,11 @@
 #include "rb1/ImportacaoRB1.h"
 
+#include "controls/StringGrid.h"
 #include "ops/GradeResultados.h"
 #include "ops/SdkRep.h"
 #include "ops/SolicitarDados.h"
 #include "rb1/ArquivosRB1.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QLabel>
 #include <algorithm>
@@ -98,15 +98,7 @@ void ImportarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& caminho,
     PrepararGrade(g, n, kCabecalhosEmpregados, kLargurasEmpregados);
     for (int i = 0; i < n; ++i) {
         if (sdk->DefinirPosicaoLeituraListaEmpregadosRB1(i) != 0) continue;
-        const int linha = i + 1;
-        g->SetCells(1, linha, Texto(sdk->LerNome()));
-        g->SetCells(2, linha, Texto(sdk->LerNomeExibicao()));
-        g->SetCells(3, linha, Texto(sdk->LerPis()));
-        g->SetCells(4, linha, Texto(sdk->LerSenha()));
-        g->SetCells(5, linha, Texto(sdk->LerVerificarBiometria()));
-        g->SetCells(6, linha, Texto(sdk->LerCartaoBarras()));
-        g->SetCells(7, linha, Texto(sdk->LerCartaoProx()));
-        g->SetCells(8, linha, Texto(sdk->LerTeclado()));
+        PreencherLinhaEmpregado(*sdk, g, i + 1);
     }
     MostrarResultadoRB1(lbl, r);
 }

@@ -1,6 +1,6 @@
 #include "sim/SimColeta.h"
 
-#include "sim/SimDevice.h"
+#include "sim/SimDados.h"
 
 #include <QJsonArray>
 
@@ -9,7 +9,7 @@ namespace {
 const QStringList& pisDemonstracao() {
     static const QStringList pis = [] {
         QStringList l;
-        for (const EmpregadoSim& e : SimDevice::novo(QString()).empregados)
+        for (const EmpregadoSim& e : EmpregadosDemonstracao())
             l << e.pis;
         return l;
     }();

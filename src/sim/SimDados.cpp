@@ -19,6 +19,29 @@ EmpregadoSim EmpregadoSim::fromJson(const QJsonObject& o) {
     return e;
 }
 
+QList<EmpregadoSim> EmpregadosDemonstracao() {
+    const struct {
+        const char* nome;
+        const char* pis;
+        const char* cartao;
+    } demo[] = {{"Ana Demonstração", "12011122233", "1001"},
+                {"Bruno Demonstração", "12022233344", "1002"},
+                {"Carla Demonstração", "12033344455", "1003"}};
+    QList<EmpregadoSim> lista;
+    int k = 1;
+    for (const auto& e : demo) {
+        EmpregadoSim emp;
+        emp.nome = QString::fromUtf8(e.nome);
+        emp.nomeExibicao = emp.nome.section(u' ', 0, 0);
+        emp.pis = QString::fromLatin1(e.pis);
+        emp.cartao = emp.cartaoProx = QString::fromLatin1(e.cartao);
+        emp.teclado = QString::number(k++);
+        emp.senha = QStringLiteral("1234");
+        lista.append(emp);
+    }
+    return lista;
+}
+
 QJsonObject EmpregadorSim::toJson() const {
     return {{"cadastrado", cadastrado}, {"razaoSocial", razaoSocial}, {"local", local},
             {"cnpjCpf", cnpjCpf},       {"cei", cei},                 {"tipoIdentificador", tipoIdentificador}};

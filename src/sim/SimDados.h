@@ -14,6 +14,9 @@ struct EmpregadoSim {
     bool operator==(const EmpregadoSim&) const = default;
 };
 
+// The three demonstration employees a fresh device holds.
+QList<EmpregadoSim> EmpregadosDemonstracao();
+
 struct EmpregadorSim {
     bool cadastrado = false;
     QString razaoSocial, local, cnpjCpf, cei;

@@ -50,24 +50,7 @@ SimDevice SimDevice::novo(const QString& endereco) {
     d.empregador.cnpjCpf = QStringLiteral("11444777000161");
     d.empregador.cei = QStringLiteral("");
     d.empregador.tipoIdentificador = 1;
-    const struct {
-        const char* nome;
-        const char* pis;
-        const char* cartao;
-    } demo[] = {{"Ana Demonstração", "12011122233", "1001"},
-                {"Bruno Demonstração", "12022233344", "1002"},
-                {"Carla Demonstração", "12033344455", "1003"}};
-    int k = 1;
-    for (const auto& e : demo) {
-        EmpregadoSim emp;
-        emp.nome = QString::fromUtf8(e.nome);
-        emp.nomeExibicao = emp.nome.section(u' ', 0, 0);
-        emp.pis = QString::fromLatin1(e.pis);
-        emp.cartao = emp.cartaoProx = QString::fromLatin1(e.cartao);
-        emp.teclado = QString::number(k++);
-        emp.senha = QStringLiteral("1234");
-        d.empregados.append(emp);
-    }
+    d.empregados = EmpregadosDemonstracao();
     return d;
 }
 

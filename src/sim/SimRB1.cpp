@@ -63,6 +63,72 @@ Arquivo novo(Conteudo c, const QString& numSerie) {
     poe(a.campos, kNumSerie, numSerie);
     return a;
 }
+
+// The writer's and the reader's step for one field of a group.
+auto escrita(Grupo& g) {
+    return [&g](std::uint8_t etiqueta, const auto& valor) { poe(g, etiqueta, valor); };
+}
+auto leitura(const Grupo& g) {
+    return [&g](std::uint8_t etiqueta, auto& valor) { ler(g, etiqueta, valor); };
+}
+
+// The fields of each kind with their tags, in the file's order: the one list that the writer (with const
+// data) and the reader walk.
+template <typename E, typename F> void camposEmpregador(E& e, F&& campo) {
+    using namespace empregador;
+    campo(razaoSocial, e.razaoSocial);
+    campo(local, e.local);
+    campo(cnpjCpf, e.cnpjCpf);
+    campo(cei, e.cei);
+    campo(tipoIdentificador, e.tipoIdentificador);
+}
+
+template <typename E, typename F> void camposEmpregado(E& e, F&& campo) {
+    using namespace empregado;
+    campo(nome, e.nome);
+    campo(pis, e.pis);
+    campo(cartao, e.cartao);
+    campo(cartaoProx, e.cartaoProx);
+    campo(teclado, e.teclado);
+    campo(nomeExibicao, e.nomeExibicao);
+    campo(senha, e.senha);
+    campo(verificaBiometria, e.verificaBiometria);
+}
+
+template <typename C, typename F> void camposConfiguracao(C& c, F&& campo) {
+    using namespace configuracao;
+    campo(inicioHorarioVerao, c.inicioHorarioVerao);
+    campo(fimHorarioVerao, c.fimHorarioVerao);
+    campo(formatoCartaoBarras, c.formatoCartaoBarras);
+    campo(numDigitosFixos, c.numDigitosFixos);
+    campo(formatoCartaoProx, c.formatoCartaoProx);
+    campo(senhaComunicacao, c.senhaComunicacao);
+    campo(senhaBiometria, c.senhaBiometria);
+    campo(senhaPendrive, c.senhaPendrive);
+    campo(chaveComunicacao, c.chaveComunicacao);
+    campo(gateway, c.gateway);
+    campo(mascara, c.mascara);
+    campo(porta, c.porta);
+    campo(portaServidor, c.portaServidor);
+    campo(repIniciaConexao, c.repIniciaConexao);
+    campo(tempoEspera, c.tempoEspera);
+    campo(ipServidor, c.ipServidor);
+    campo(intervaloConexao, c.intervaloConexao);
+    campo(hostHabilitado, c.hostHabilitado);
+    campo(dns, c.dns);
+    campo(hostDNS, c.hostDNS);
+    campo(nomeRep, c.nomeRep);
+    campo(local, c.local);
+    campo(nitgenCaptura, c.nitgen.captura);
+    campo(nitgenFiltro, c.nitgen.filtro);
+    campo(nitgenIdentificacao, c.nitgen.identificacao);
+    campo(nitgenVerificacao, c.nitgen.verificacao);
+    campo(nitgenTimeOut, c.nitgen.timeOut);
+    campo(nitgenLFD, c.nitgen.lfd);
+    campo(lcIdentificacao, c.lc.identificacao);
+    campo(lcTimeOut, c.lc.timeOut);
+    campo(lcDedoDuplicado, c.lc.dedoDuplicado);
+}
 } // namespace
 
 std::optional<Conteudo> SimRB1::ConteudoDaGeracao(int tipo) {
@@ -120,68 +186,21 @@ QString SimRB1::NomeArquivo(const QString& numSerie, Conteudo c) {
 }
 
 Arquivo SimRB1::ArquivoEmpregador(const QString& numSerie, const EmpregadorSim& e) {
-    using namespace empregador;
     Arquivo a = novo(Conteudo::Empregador, numSerie);
-    poe(a.campos, razaoSocial, e.razaoSocial);
-    poe(a.campos, local, e.local);
-    poe(a.campos, cnpjCpf, e.cnpjCpf);
-    poe(a.campos, cei, e.cei);
-    poe(a.campos, tipoIdentificador, e.tipoIdentificador);
+    camposEmpregador(e, escrita(a.campos));
     return a;
 }
 
 Arquivo SimRB1::ArquivoEmpregados(const QString& numSerie, const QList<EmpregadoSim>& lista) {
-    using namespace empregado;
     Arquivo a = novo(Conteudo::Empregados, numSerie);
-    for (const EmpregadoSim& e : lista) {
-        Grupo& g = a.registros.emplace_back();
-        poe(g, nome, e.nome);
-        poe(g, pis, e.pis);
-        poe(g, cartao, e.cartao);
-        poe(g, cartaoProx, e.cartaoProx);
-        poe(g, teclado, e.teclado);
-        poe(g, nomeExibicao, e.nomeExibicao);
-        poe(g, senha, e.senha);
-        poe(g, verificaBiometria, e.verificaBiometria);
-    }
+    for (const EmpregadoSim& e : lista)
+        camposEmpregado(e, escrita(a.registros.emplace_back()));
     return a;
 }
 
 Arquivo SimRB1::ArquivoConfiguracoes(const QString& numSerie, const ConfiguracaoSim& c) {
-    using namespace configuracao;
     Arquivo a = novo(Conteudo::Configuracoes, numSerie);
-    Grupo& g = a.campos;
-    poe(g, inicioHorarioVerao, c.inicioHorarioVerao);
-    poe(g, fimHorarioVerao, c.fimHorarioVerao);
-    poe(g, formatoCartaoBarras, c.formatoCartaoBarras);
-    poe(g, numDigitosFixos, c.numDigitosFixos);
-    poe(g, formatoCartaoProx, c.formatoCartaoProx);
-    poe(g, senhaComunicacao, c.senhaComunicacao);
-    poe(g, senhaBiometria, c.senhaBiometria);
-    poe(g, senhaPendrive, c.senhaPendrive);
-    poe(g, chaveComunicacao, c.chaveComunicacao);
-    poe(g, gateway, c.gateway);
-    poe(g, mascara, c.mascara);
-    poe(g, porta, c.porta);
-    poe(g, portaServidor, c.portaServidor);
-    poe(g, repIniciaConexao, c.repIniciaConexao);
-    poe(g, tempoEspera, c.tempoEspera);
-    poe(g, ipServidor, c.ipServidor);
-    poe(g, intervaloConexao, c.intervaloConexao);
-    poe(g, hostHabilitado, c.hostHabilitado);
-    poe(g, dns, c.dns);
-    poe(g, hostDNS, c.hostDNS);
-    poe(g, nomeRep, c.nomeRep);
-    poe(g, local, c.local);
-    poe(g, nitgenCaptura, c.nitgen.captura);
-    poe(g, nitgenFiltro, c.nitgen.filtro);
-    poe(g, nitgenIdentificacao, c.nitgen.identificacao);
-    poe(g, nitgenVerificacao, c.nitgen.verificacao);
-    poe(g, nitgenTimeOut, c.nitgen.timeOut);
-    poe(g, nitgenLFD, c.nitgen.lfd);
-    poe(g, lcIdentificacao, c.lc.identificacao);
-    poe(g, lcTimeOut, c.lc.timeOut);
-    poe(g, lcDedoDuplicado, c.lc.dedoDuplicado);
+    camposConfiguracao(c, escrita(a.campos));
     return a;
 }
 
@@ -198,71 +217,26 @@ Arquivo SimRB1::ArquivoTemplates(const QString& numSerie, FamiliaBio familia,
 }
 
 EmpregadorSim SimRB1::Empregador(const Arquivo& a) {
-    using namespace empregador;
     EmpregadorSim e;
     e.cadastrado = true;
-    ler(a.campos, razaoSocial, e.razaoSocial);
-    ler(a.campos, local, e.local);
-    ler(a.campos, cnpjCpf, e.cnpjCpf);
-    ler(a.campos, cei, e.cei);
-    ler(a.campos, tipoIdentificador, e.tipoIdentificador);
+    camposEmpregador(e, leitura(a.campos));
     return e;
 }
 
 QList<EmpregadoSim> SimRB1::Empregados(const Arquivo& a) {
-    using namespace empregado;
     QList<EmpregadoSim> lista;
     lista.reserve(qsizetype(a.registros.size()));
     for (const Grupo& g : a.registros) {
         EmpregadoSim e;
-        ler(g, nome, e.nome);
-        ler(g, pis, e.pis);
-        ler(g, cartao, e.cartao);
-        ler(g, cartaoProx, e.cartaoProx);
-        ler(g, teclado, e.teclado);
-        ler(g, nomeExibicao, e.nomeExibicao);
-        ler(g, senha, e.senha);
-        ler(g, verificaBiometria, e.verificaBiometria);
+        camposEmpregado(e, leitura(g));
         lista.append(e);
     }
     return lista;
 }
 
 ConfiguracaoSim SimRB1::Configuracoes(const Arquivo& a) {
-    using namespace configuracao;
     ConfiguracaoSim c;
-    const Grupo& g = a.campos;
-    ler(g, inicioHorarioVerao, c.inicioHorarioVerao);
-    ler(g, fimHorarioVerao, c.fimHorarioVerao);
-    ler(g, formatoCartaoBarras, c.formatoCartaoBarras);
-    ler(g, numDigitosFixos, c.numDigitosFixos);
-    ler(g, formatoCartaoProx, c.formatoCartaoProx);
-    ler(g, senhaComunicacao, c.senhaComunicacao);
-    ler(g, senhaBiometria, c.senhaBiometria);
-    ler(g, senhaPendrive, c.senhaPendrive);
-    ler(g, chaveComunicacao, c.chaveComunicacao);
-    ler(g, gateway, c.gateway);
-    ler(g, mascara, c.mascara);
-    ler(g, porta, c.porta);
-    ler(g, portaServidor, c.portaServidor);
-    ler(g, repIniciaConexao, c.repIniciaConexao);
-    ler(g, tempoEspera, c.tempoEspera);
-    ler(g, ipServidor, c.ipServidor);
-    ler(g, intervaloConexao, c.intervaloConexao);
-    ler(g, hostHabilitado, c.hostHabilitado);
-    ler(g, dns, c.dns);
-    ler(g, hostDNS, c.hostDNS);
-    ler(g, nomeRep, c.nomeRep);
-    ler(g, local, c.local);
-    ler(g, nitgenCaptura, c.nitgen.captura);
-    ler(g, nitgenFiltro, c.nitgen.filtro);
-    ler(g, nitgenIdentificacao, c.nitgen.identificacao);
-    ler(g, nitgenVerificacao, c.nitgen.verificacao);
-    ler(g, nitgenTimeOut, c.nitgen.timeOut);
-    ler(g, nitgenLFD, c.nitgen.lfd);
-    ler(g, lcIdentificacao, c.lc.identificacao);
-    ler(g, lcTimeOut, c.lc.timeOut);
-    ler(g, lcDedoDuplicado, c.lc.dedoDuplicado);
+    camposConfiguracao(c, leitura(a.campos));
     return c;
 }
 

@@ -49,7 +49,6 @@ private:
     SimDevice& rep() { return *m_rep; }
     void salvar();
     bool formatoAceito() const;
-    void gravarFormato();
 
     // Events the device writes into its own record log (record collection).
     void aoAjustarRelogio(const QDateTime& antes, const QDateTime& depois);
@@ -61,16 +60,20 @@ private:
     bool m_cpfAceito = false;
     SimDevice* m_rep = nullptr;
 
-    // Staged for the next send or file
+    // Staged for the next send or file. Each group lays itself over a configuration, the device's on a
+    // send, a fresh one for an RB1 configuration file.
     struct Senhas {
         QString comunicacao, pendrive, bio;
+        void aplicar(ConfiguracaoSim& c) const;
     };
     struct Formato {
         QString barras, prox;
         int digitosFixos = 0;
+        void aplicar(ConfiguracaoSim& c) const;
     };
     struct HorarioVerao {
         QString inicio, fim;
+        void aplicar(ConfiguracaoSim& c) const;
     };
     struct Avancadas {
         bool repCliente = false;
@@ -80,6 +83,7 @@ private:
         int intervaloConexao = 0, tempoEspera = 0;
         bool hostHabilitado = false;
         QString hostDNS, dns, nomeRep;
+        void aplicar(ConfiguracaoSim& c) const;
     };
     std::optional<Senhas> m_senhas;
     std::optional<Formato> m_formato;

@@ -22,13 +22,39 @@ HRESULT SimServer::DefinirFormatoCartao(BSTR formatoCartaoBarras, std::int32_t n
     return numero(result, 0);
 }
 
+void SimServer::Senhas::aplicar(ConfiguracaoSim& c) const {
+    c.senhaComunicacao = comunicacao;
+    c.senhaPendrive = pendrive;
+    c.senhaBiometria = bio;
+}
+
+void SimServer::Formato::aplicar(ConfiguracaoSim& c) const {
+    c.formatoDefinido = true;
+    c.formatoCartaoBarras = barras;
+    c.formatoCartaoProx = prox;
+    c.numDigitosFixos = digitosFixos;
+}
+
+// Mask and gateway only when given: an empty one keeps the device's.
+void SimServer::Avancadas::aplicar(ConfiguracaoSim& c) const {
+    c.repIniciaConexao = repCliente;
+    c.ipServidor = ipServidor;
+    c.portaServidor = portaServidor;
+    if (!mascara.isEmpty()) c.mascara = mascara;
+    if (!gateway.isEmpty()) c.gateway = gateway;
+    c.intervaloConexao = intervaloConexao;
+    c.tempoEspera = tempoEspera;
+    c.hostHabilitado = hostHabilitado;
+    c.hostDNS = hostDNS;
+    c.dns = dns;
+    c.nomeRep = nomeRep;
+}
+
 HRESULT SimServer::EnviarSenhas(std::int32_t* result) {
     if (!m_senhas) return numero(result, 1);
     const int r = contatar();
     if (r == 0) {
-        rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
-        rep().configuracao.senhaPendrive = m_senhas->pendrive;
-        rep().configuracao.senhaBiometria = m_senhas->bio;
+        m_senhas->aplicar(rep().configuracao);
         salvar();
     }
     return numero(result, r);
@@ -43,20 +69,12 @@ bool SimServer::formatoAceito() const {
                                   c.numDigitosFixos == m_formato->digitosFixos);
 }
 
-void SimServer::gravarFormato() {
-    ConfiguracaoSim& c = rep().configuracao;
-    c.formatoDefinido = true;
-    c.formatoCartaoBarras = m_formato->barras;
-    c.formatoCartaoProx = m_formato->prox;
-    c.numDigitosFixos = m_formato->digitosFixos;
-}
-
 HRESULT SimServer::EnviarFormatoCartao(std::int32_t* result) {
     if (!m_formato) return numero(result, 1);
     const int r = contatar();
     if (r != 0) return numero(result, r);
     if (!formatoAceito()) return numero(result, 1);
-    gravarFormato();
+    m_formato->aplicar(rep().configuracao);
     salvar();
     return numero(result, 0);
 }
@@ -66,12 +84,8 @@ HRESULT SimServer::EnviarConfiguracoesGerais(std::int32_t* result) {
     const int r = contatar();
     if (r != 0) return numero(result, r);
     if (m_formato && !formatoAceito()) return numero(result, 1);
-    if (m_formato) gravarFormato();
-    if (m_senhas) {
-        rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
-        rep().configuracao.senhaPendrive = m_senhas->pendrive;
-        rep().configuracao.senhaBiometria = m_senhas->bio;
-    }
+    if (m_formato) m_formato->aplicar(rep().configuracao);
+    if (m_senhas) m_senhas->aplicar(rep().configuracao);
     salvar();
     return numero(result, 0);
 }
@@ -117,18 +131,7 @@ HRESULT SimServer::EnviarConfiguracoesAvancadas(std::int32_t* result) {
     if (!m_avancadas) return numero(result, 1);
     const int r = contatar();
     if (r == 0) {
-        ConfiguracaoSim& c = rep().configuracao;
-        c.repIniciaConexao = m_avancadas->repCliente;
-        c.ipServidor = m_avancadas->ipServidor;
-        c.portaServidor = m_avancadas->portaServidor;
-        if (!m_avancadas->mascara.isEmpty()) c.mascara = m_avancadas->mascara;
-        if (!m_avancadas->gateway.isEmpty()) c.gateway = m_avancadas->gateway;
-        c.intervaloConexao = m_avancadas->intervaloConexao;
-        c.tempoEspera = m_avancadas->tempoEspera;
-        c.hostHabilitado = m_avancadas->hostHabilitado;
-        c.hostDNS = m_avancadas->hostDNS;
-        c.dns = m_avancadas->dns;
-        c.nomeRep = m_avancadas->nomeRep;
+        m_avancadas->aplicar(rep().configuracao);
         salvar();
     }
     return numero(result, r);

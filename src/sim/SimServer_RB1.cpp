@@ -66,40 +66,16 @@ HRESULT SimServer::GerarArquivoRB1(BSTR numSerie, BSTR caminho, std::int32_t tip
     case rb1::Conteudo::Configuracoes: {
         // A fresh device's configuration with everything staged laid over it, as a send would leave it.
         ConfiguracaoSim c;
-        if (m_horarioVerao) {
-            c.inicioHorarioVerao = m_horarioVerao->inicio;
-            c.fimHorarioVerao = m_horarioVerao->fim;
-        }
-        if (m_formato) {
-            c.formatoDefinido = true;
-            c.formatoCartaoBarras = m_formato->barras;
-            c.formatoCartaoProx = m_formato->prox;
-            c.numDigitosFixos = m_formato->digitosFixos;
-        }
-        if (m_senhas) {
-            c.senhaComunicacao = m_senhas->comunicacao;
-            c.senhaPendrive = m_senhas->pendrive;
-            c.senhaBiometria = m_senhas->bio;
-        }
+        if (m_horarioVerao) m_horarioVerao->aplicar(c);
+        if (m_formato) m_formato->aplicar(c);
+        if (m_senhas) m_senhas->aplicar(c);
         c.chaveComunicacao = m_chave;
         // The REP-initiated connection's port and wait time, unless the advanced settings give their own.
         if (m_repIniciaConexao) {
             c.portaServidor = m_repIniciaConexao->first;
             c.tempoEspera = m_repIniciaConexao->second;
         }
-        if (m_avancadas) {
-            c.repIniciaConexao = m_avancadas->repCliente;
-            c.ipServidor = m_avancadas->ipServidor;
-            c.portaServidor = m_avancadas->portaServidor;
-            if (!m_avancadas->mascara.isEmpty()) c.mascara = m_avancadas->mascara;
-            if (!m_avancadas->gateway.isEmpty()) c.gateway = m_avancadas->gateway;
-            c.intervaloConexao = m_avancadas->intervaloConexao;
-            c.tempoEspera = m_avancadas->tempoEspera;
-            c.hostHabilitado = m_avancadas->hostHabilitado;
-            c.hostDNS = m_avancadas->hostDNS;
-            c.dns = m_avancadas->dns;
-            c.nomeRep = m_avancadas->nomeRep;
-        }
+        if (m_avancadas) m_avancadas->aplicar(c);
         if (m_ajusteNitgen) c.nitgen = *m_ajusteNitgen;
         if (m_ajusteLC) c.lc = *m_ajusteLC;
         c.local = m_local.value_or(QString());

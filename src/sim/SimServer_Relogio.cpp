@@ -58,12 +58,16 @@ HRESULT SimServer::DefinirHorarioVeraoSemMinutos(std::int32_t iniDia, std::int32
     return DefinirHorarioVerao(iniDia, iniMes, iniAno, 0, 0, fimDia, fimMes, fimAno, 0, 0, result);
 }
 
+void SimServer::HorarioVerao::aplicar(ConfiguracaoSim& c) const {
+    c.inicioHorarioVerao = inicio;
+    c.fimHorarioVerao = fim;
+}
+
 HRESULT SimServer::EnviarHorarioVerao(std::int32_t* result) {
     if (!m_horarioVerao) return numero(result, 1);
     const int r = contatar();
     if (r == 0) {
-        rep().configuracao.inicioHorarioVerao = m_horarioVerao->inicio;
-        rep().configuracao.fimHorarioVerao = m_horarioVerao->fim;
+        m_horarioVerao->aplicar(rep().configuracao);
         salvar();
     }
     return numero(result, r);

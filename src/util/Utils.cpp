@@ -1,6 +1,6 @@
 #include "util/Utils.h"
 
-#include "platform/com/OleExceptions.h"
+#include "util/Exceptions.h"
 
 #include <QNetworkInterface>
 

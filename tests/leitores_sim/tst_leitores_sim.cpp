@@ -5,8 +5,8 @@
 #include "bio/ASO15_Define.h"
 #include "bio/LNControle.h"
 #include "bio/frmLeitorUSB.h"
+#include "controls/StringGrid.h"
 #include "sim/nitgen/SimNitgen.h"
-#include "ui/widgets/StringGrid.h"
 
 #include <QComboBox>
 #include <QGroupBox>

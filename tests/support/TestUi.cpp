@@ -3,8 +3,8 @@
 #include "app/Entrada.h"
 #include "ops/SdkRep.h"
 #include "SimuladorTeste.h"
+#include "controls/MaskedEdit.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/MaskedEdit.h"
 
 #include <QAbstractButton>
 #include <QLabel>

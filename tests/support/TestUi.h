@@ -2,7 +2,7 @@
 #pragma once
 
 #include "FakeSdk.h"
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
 #include <QList>
 #include <QString>

@@ -2,21 +2,9 @@
 #pragma once
 
 #include "platform/com/ComTypes.h"
+#include "util/Exceptions.h"
 
-#include <exception>
 #include <string>
-
-// Root of the exceptions the console reports; the message is UTF-8.
-class Exception : public std::exception {
-public:
-    explicit Exception(std::string message) : m_message(std::move(message)) {}
-    const char* what() const noexcept override { return m_message.c_str(); }
-    const std::string& Message() const { return m_message; }
-    virtual const char* ClassName() const { return "Exception"; }
-
-private:
-    std::string m_message;
-};
 
 class EOleError : public Exception {
 public:
@@ -62,13 +50,6 @@ public:
     // Reported as "%s (%s, line %d)".
     EAssertionFailed(const std::string& message, const std::string& unit, int line);
     const char* ClassName() const override { return "EAssertionFailed"; }
-};
-
-// The runtime's conversion error ("'x' is not a valid integer value").
-class EConvertError : public Exception {
-public:
-    using Exception::Exception;
-    const char* ClassName() const override { return "EConvertError"; }
 };
 
 // Creating a server object failed: "<system text>, ClassID: {...}".

@@ -1,6 +1,6 @@
 #include "ui/main/Pagina.h"
 
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
 #include <QAbstractButton>
 

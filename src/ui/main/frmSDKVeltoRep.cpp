@@ -1,7 +1,10 @@
 #include "ui/main/frmSDKVeltoRep.h"
 
-#include "app/ExecucaoAutomatica.h"
-#include "ui/common/UiServices.h"
+#include "controls/FormBuilder.h"
+#include "controls/MaskedEdit.h"
+#include "controls/OpenDialog.h"
+#include "controls/SpinField.h"
+#include "controls/UiServices.h"
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 #include "ui/main/pages/PaginaArquivosRB1.h"
 #include "ui/main/pages/PaginaBio.h"
@@ -13,10 +16,6 @@
 #include "ui/main/pages/PaginaPapel.h"
 #include "ui/main/pages/PaginaRelogio.h"
 #include "ui/main/pages/PaginaSolicitarDados.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/MaskedEdit.h"
-#include "ui/widgets/OpenDialog.h"
-#include "ui/widgets/SpinField.h"
 #include "util/Utils.h"
 
 #include <QCheckBox>
@@ -56,8 +55,11 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
     PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }"));
+    // The two file choosers first: the pages that use them are handed them.
+    opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
+    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
     tbpRelogio = new PaginaRelogio(*this);
-    tbpConfiguracoes = new PaginaConfiguracoes(*this);
+    tbpConfiguracoes = new PaginaConfiguracoes(*this, opdArquivoTLM);
     tbpColeta = new PaginaColeta(*this);
     tbpInformacoes = new PaginaInformacoes(*this);
     tbpColeta->ligarInformacoes(*tbpInformacoes);
@@ -66,7 +68,7 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     tbpConfiguracoesAvancadas = new PaginaConfiguracoesAvancadas(*this);
     tbpAlteracoesEmpregados = new PaginaAlteracoesEmpregados(*this);
     tbpSolicitarDados = new PaginaSolicitarDados(*this);
-    tbpArquivosRB1 = new PaginaArquivosRB1(*this);
+    tbpArquivosRB1 = new PaginaArquivosRB1(*this, opdSelecionarRB1, tbpConfiguracoesAvancadas->rep1);
     tbpChavePublica = new PaginaChavePublica(*this);
     PageControl1->addTab(tbpRelogio, QStringLiteral("Relógio"));
     PageControl1->addTab(tbpConfiguracoes, QStringLiteral("Configurações"));
@@ -100,9 +102,6 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     ProgressBar1->setValue(0);
     ProgressBar1->setTextVisible(false);
     Panel8->raise();
-
-    opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
-    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -173,29 +172,7 @@ void TfrmSDK::FormActivate() {
         return;
     }
     // 3-6. The unattended run.
-    ExecucaoAutomatica::Executar(*this);
-}
-
-// A method that sets no result (a refused CPF) leaves the default text.
-QString TfrmSDK::SolicitarRelogio2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
-    return ExecucaoAutomatica::SolicitarRelogio2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
-        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
-}
-
-QString TfrmSDK::EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
-    return ExecucaoAutomatica::EnviaEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
-        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
-}
-
-QString TfrmSDK::SolicitaDadosEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera,
-                                          bool RepIniciaComunicacao) {
-    return ExecucaoAutomatica::SolicitaDadosEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
-        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
-}
-
-QString TfrmSDK::ExcluirEmpregados2(int, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao) {
-    return ExecucaoAutomatica::ExcluirEmpregados2(*this, IP, PortaPC, TempoEspera, RepIniciaComunicacao)
-        .texto.value_or(ExecucaoAutomatica::kResultadoPadrao);
+    if (aoAtivarSemMarcador) aoAtivarSemMarcador();
 }
 
 void TfrmSDK::Timer1Timer() { Label128->setText(QString::number(Label128->text().toInt() + 1)); }

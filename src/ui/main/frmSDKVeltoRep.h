@@ -5,6 +5,7 @@
 #include "ops/Operacao.h"
 
 #include <QWidget>
+#include <functional>
 
 class QLabel;
 class QLineEdit;
@@ -37,8 +38,12 @@ public:
     void FormActivate();
     void Timer1Timer();
     void PageControl1Change();
+    // What FormActivate runs when Edit4 holds no marker: the unattended run, handed over by the program
+    // (app/main.cpp). Unset, an activation only checks the marker.
+    std::function<void()> aoAtivarSemMarcador;
 
-    // The unattended operations, for REP 1 whatever Rep says; each returns its JSON result text.
+    // The unattended operations, for REP 1 whatever Rep says; each returns its JSON result text. They
+    // belong to the unattended mode and are defined with it (app/OperacoesAutomaticas.cpp).
     QString SolicitarRelogio2(int Rep, const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao);
     QString EnviaEmpregados2(const QString& IP, int PortaPC, int TempoEspera, bool RepIniciaComunicacao);
     QString SolicitaDadosEmpregados2(int Rep, const QString& IP, int PortaPC, int TempoEspera,

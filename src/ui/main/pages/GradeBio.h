@@ -2,7 +2,7 @@
 // cell and from every keyboard move of the current cell, and whose column 0 draws the mark as a check box.
 #pragma once
 
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
 
 #include <QStyledItemDelegate>
 

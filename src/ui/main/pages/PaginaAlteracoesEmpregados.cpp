@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaAlteracoesEmpregados.h"
 
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/StringGrid.h"
+#include "controls/FormBuilder.h"
+#include "controls/StringGrid.h"
 
 PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c)
     : Pagina("tbpAlteracoesEmpregados", c) {

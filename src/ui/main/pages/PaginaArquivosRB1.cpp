@@ -1,13 +1,15 @@
 #include "ui/main/pages/PaginaArquivosRB1.h"
 
+#include "controls/FormBuilder.h"
 #include "ui/main/pages/PaginaGeracaoRB1.h"
 #include "ui/main/pages/PaginaImportacaoRB1.h"
-#include "ui/widgets/FormBuilder.h"
 
-PaginaArquivosRB1::PaginaArquivosRB1(ContextoOperacao& c) : Pagina("tbpArquivosRB1", c) {
+PaginaArquivosRB1::PaginaArquivosRB1(ContextoOperacao& c, OpenDialog* opdSelecionarRB1,
+                                     const GrupoRepAvancado& avancadasRep1)
+    : Pagina("tbpArquivosRB1", c) {
     pbcArquivosRB1 = Form::pageControl(this, "pbcArquivosRB1", 4, 4, 881, 412);
-    tbsGeracao = new PaginaGeracaoRB1(c);
-    tbsImportacao = new PaginaImportacaoRB1(c);
+    tbsGeracao = new PaginaGeracaoRB1(c, avancadasRep1);
+    tbsImportacao = new PaginaImportacaoRB1(c, opdSelecionarRB1);
     pbcArquivosRB1->addTab(tbsGeracao, QStringLiteral("Geração"));
     pbcArquivosRB1->addTab(tbsImportacao, QStringLiteral("Importação"));
     cboBiometriaRB1 = tbsGeracao->cboBiometriaRB1;

@@ -3,15 +3,20 @@
 
 #include "ui/main/Pagina.h"
 
+class OpenDialog;
 class QComboBox;
 class QTabWidget;
 class PaginaGeracaoRB1;
 class PaginaImportacaoRB1;
+struct GrupoRepAvancado;
 
 class PaginaArquivosRB1 : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaArquivosRB1(ContextoOperacao& ctx);
+    // opdSelecionarRB1: the window's file chooser for the imports; avancadasRep1: REP 1's advanced
+    // settings, which the configuration file takes.
+    PaginaArquivosRB1(ContextoOperacao& ctx, OpenDialog* opdSelecionarRB1,
+                      const GrupoRepAvancado& avancadasRep1);
     QTabWidget* pbcArquivosRB1;
     PaginaGeracaoRB1* tbsGeracao;
     PaginaImportacaoRB1* tbsImportacao;

@@ -2,10 +2,10 @@
 
 #include "bio/GridTemplates.h"
 #include "bio/frmLeitorUSB.h"
+#include "controls/FormBuilder.h"
+#include "controls/UiServices.h"
 #include "ops/AjusteBiometrico.h"
-#include "ui/common/UiServices.h"
 #include "ui/main/pages/GradeBio.h"
-#include "ui/widgets/FormBuilder.h"
 
 namespace {
 GradeBio* gradeEm(QGroupBox* grupo, const char* name) {

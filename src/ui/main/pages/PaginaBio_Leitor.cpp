@@ -11,7 +11,8 @@ void PaginaBio::btnLeitorUsbClick() {
         frmLeitor->activateWindow();
         return;
     }
-    // Not modal: the main window stays usable. It frees itself when closed.
-    auto* janela = new TfrmLeitor(ctx.janela());
+    // Not modal: the main window stays usable. It frees itself when closed; each enrolled user comes back
+    // here, to both grids.
+    auto* janela = new TfrmLeitor(ctx.janela(), [this] { AdicionarUsuarioBio(); });
     janela->show();
 }

@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaChavePublica.h"
 
+#include "controls/FormBuilder.h"
 #include "ops/SolicitarDados.h"
-#include "ui/widgets/FormBuilder.h"
 
 PaginaChavePublica::PaginaChavePublica(ContextoOperacao& c) : Pagina("tbpChavePublica", c) {
     using namespace Form;

@@ -1,8 +1,8 @@
 #include "ui/main/pages/PaginaColeta.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/LineListBox.h"
 #include "ui/main/pages/PaginaInformacoes.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/LineListBox.h"
 
 namespace {
 LineListBox* listaDe(QWidget* aba, const char* nome) {

@@ -1,10 +1,10 @@
 #include "ui/main/pages/PaginaConfiguracoes.h"
 
+#include "controls/FormBuilder.h"
 #include "ops/Configuracoes.h"
-#include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/FormBuilder.h"
 
-PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c) : Pagina("tbpConfiguracoes", c) {
+PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c, OpenDialog* opdArquivoTLM)
+    : Pagina("tbpConfiguracoes", c), m_opdArquivoTLM(opdArquivoTLM) {
     using namespace Form;
     const QString resultado = QStringLiteral("Resultado");
     btnConfiguracoes =
@@ -61,6 +61,6 @@ void PaginaConfiguracoes::btnEnviarSenhasClick() {
 void PaginaConfiguracoes::btnEnviarArquivoTLMClick() {
     // The window's file chooser: the one component the TLM runs share.
     ExecutarNosReps(ctx, [this](const RepSlot& s) {
-        EnviarArquivoTLMRep(ctx, s, lblResultadoArquivoTLM, frmSDK->opdArquivoTLM);
+        EnviarArquivoTLMRep(ctx, s, lblResultadoArquivoTLM, m_opdArquivoTLM);
     });
 }

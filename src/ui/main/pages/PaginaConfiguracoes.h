@@ -3,13 +3,15 @@
 
 #include "ui/main/Pagina.h"
 
+class OpenDialog;
 class QLabel;
 class QPushButton;
 
 class PaginaConfiguracoes : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaConfiguracoes(ContextoOperacao& ctx);
+    // opdArquivoTLM: the window's file chooser for the TLM file.
+    PaginaConfiguracoes(ContextoOperacao& ctx, OpenDialog* opdArquivoTLM);
 
     void btnConfiguracoesClick();
     void btnEnviarFormatoCartaoClick();
@@ -22,4 +24,7 @@ public:
         *btnEnviarArquivoTLM;
     QLabel *lblResultadoConfiguracoes, *lblResultadoFormatosCartoes, *lblResultadoEmpregador,
         *lblResultadoEmpregados, *lblResultadoSenhas, *lblResultadoArquivoTLM;
+
+private:
+    OpenDialog* m_opdArquivoTLM;
 };

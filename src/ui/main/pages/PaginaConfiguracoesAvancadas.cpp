@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
 
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/SpinField.h"
+#include "controls/FormBuilder.h"
+#include "controls/SpinField.h"
 
 namespace {
 QByteArray nome(const char* base, const char* sufixo) { return QByteArray(base) + sufixo; }

@@ -1,42 +1,47 @@
 #include "ui/main/pages/PaginaGeracaoRB1.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/UiServices.h"
 #include "rb1/GeracaoRB1.h"
-#include "ui/common/UiServices.h"
-#include "ui/main/frmSDKVeltoRep.h"
-#include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
-#include "ui/widgets/FormBuilder.h"
 
 #include <QDir>
+#include <tuple>
 
-PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c) : Pagina("tbsGeracao", c) {
+namespace {
+// A generation button and its result label beside it.
+std::pair<QPushButton*, QLabel*> linhaGeracao(QWidget* pagina, const char* botao, const QString& legenda,
+                                              const char* resultado, int y) {
+    return {Form::button(pagina, botao, legenda, 16, y, 220),
+            Form::label(pagina, resultado, QStringLiteral("Resultado"), 248, y + 4, 300)};
+}
+} // namespace
+
+PaginaGeracaoRB1::PaginaGeracaoRB1(ContextoOperacao& c, const GrupoRepAvancado& avancadasRep1)
+    : Pagina("tbsGeracao", c), m_avancadasRep1(avancadasRep1) {
     using namespace Form;
     label(this, "", QStringLiteral("Diretório do arquivo RB1:"), 16, 16, 200);
     txtDiretorioRB1Geracao = edit(this, "txtDiretorioRB1Geracao", QString(), 16, 34, 520);
     btnSelecionarDiretorioGeracao =
         button(this, "btnSelecionarDiretorioGeracao", QStringLiteral("Selecionar diretório"), 544, 32, 140);
 
-    btnGerarRB1Empregador =
-        button(this, "btnGerarRB1Empregador", QStringLiteral("Gerar arquivo de empregador"), 16, 76, 220);
-    lblResultadoGeracaoRB1Empregador =
-        label(this, "lblResultadoGeracaoRB1Empregador", QStringLiteral("Resultado"), 248, 80, 300);
-    btnGerarRB1Empregados =
-        button(this, "btnGerarRB1Empregados", QStringLiteral("Gerar arquivo de empregados"), 16, 110, 220);
-    lblResultadoGeracaoRB1Empregados =
-        label(this, "lblResultadoGeracaoRB1Empregados", QStringLiteral("Resultado"), 248, 114, 300);
+    std::tie(btnGerarRB1Empregador, lblResultadoGeracaoRB1Empregador) =
+        linhaGeracao(this, "btnGerarRB1Empregador", QStringLiteral("Gerar arquivo de empregador"),
+                     "lblResultadoGeracaoRB1Empregador", 76);
+    std::tie(btnGerarRB1Empregados, lblResultadoGeracaoRB1Empregados) =
+        linhaGeracao(this, "btnGerarRB1Empregados", QStringLiteral("Gerar arquivo de empregados"),
+                     "lblResultadoGeracaoRB1Empregados", 110);
 
     label(this, "", QStringLiteral("Biometria:"), 16, 152, 72);
     cboBiometriaRB1 =
         combo(this, "cboBiometriaRB1", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 92, 148, 100);
-    btnGerarRB1Configuracoes = button(this, "btnGerarRB1Configuracoes",
-                                      QStringLiteral("Gerar arquivo de configurações"), 16, 180, 220);
-    lblResultadoGeracaoRB1Configuracoes =
-        label(this, "lblResultadoGeracaoRB1Configuracoes", QStringLiteral("Resultado"), 248, 184, 300);
+    std::tie(btnGerarRB1Configuracoes, lblResultadoGeracaoRB1Configuracoes) =
+        linhaGeracao(this, "btnGerarRB1Configuracoes", QStringLiteral("Gerar arquivo de configurações"),
+                     "lblResultadoGeracaoRB1Configuracoes", 180);
     chkSomenteUmaDigitalRB1 =
         check(this, "chkSomenteUmaDigitalRB1", QStringLiteral("Somente uma digital"), 16, 218, 200);
-    btnGerarRB1Templates =
-        button(this, "btnGerarRB1Templates", QStringLiteral("Gerar arquivo de templates"), 16, 242, 220);
-    lblResultadoGeracaoRB1Templates =
-        label(this, "lblResultadoGeracaoRB1Templates", QStringLiteral("Resultado"), 248, 246, 300);
+    std::tie(btnGerarRB1Templates, lblResultadoGeracaoRB1Templates) =
+        linhaGeracao(this, "btnGerarRB1Templates", QStringLiteral("Gerar arquivo de templates"),
+                     "lblResultadoGeracaoRB1Templates", 242);
 
     aoClicar(btnSelecionarDiretorioGeracao, [this] { btnSelecionarDiretorioGeracaoClick(); });
     aoClicar(btnGerarRB1Empregador, [this] { btnGerarRB1EmpregadorClick(); });
@@ -72,8 +77,7 @@ void PaginaGeracaoRB1::btnGerarRB1EmpregadosClick() {
 
 void PaginaGeracaoRB1::btnGerarRB1ConfiguracoesClick() {
     ExecutarNosReps(ctx, [this](const RepSlot& s) {
-        GerarArquivoRB1Configuracoes(ctx, s, txtDiretorioRB1Geracao->text(), nitgen(),
-                                     frmSDK->tbpConfiguracoesAvancadas->rep1,
+        GerarArquivoRB1Configuracoes(ctx, s, txtDiretorioRB1Geracao->text(), nitgen(), m_avancadasRep1,
                                      lblResultadoGeracaoRB1Configuracoes);
     });
 }

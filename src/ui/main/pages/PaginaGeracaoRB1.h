@@ -9,11 +9,13 @@ class QComboBox;
 class QLabel;
 class QLineEdit;
 class QPushButton;
+struct GrupoRepAvancado;
 
 class PaginaGeracaoRB1 : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaGeracaoRB1(ContextoOperacao& ctx);
+    // avancadasRep1: REP 1's advanced settings, which the configuration file takes.
+    PaginaGeracaoRB1(ContextoOperacao& ctx, const GrupoRepAvancado& avancadasRep1);
 
     void btnSelecionarDiretorioGeracaoClick();
     void btnGerarRB1EmpregadorClick();
@@ -32,4 +34,5 @@ public:
 
 private:
     bool nitgen() const;
+    const GrupoRepAvancado& m_avancadasRep1;
 };

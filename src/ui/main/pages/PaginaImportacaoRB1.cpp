@@ -1,10 +1,9 @@
 #include "ui/main/pages/PaginaImportacaoRB1.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/OpenDialog.h"
+#include "controls/StringGrid.h"
 #include "rb1/ImportacaoRB1.h"
-#include "ui/main/frmSDKVeltoRep.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/OpenDialog.h"
-#include "ui/widgets/StringGrid.h"
 
 namespace {
 struct Valor {
@@ -27,7 +26,8 @@ QList<QLabel*> grupo(QWidget* aba, const QString& titulo, int x, int y, int larg
 }
 } // namespace
 
-PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImportacao", c) {
+PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c, OpenDialog* opdSelecionarRB1)
+    : Pagina("tbsImportacao", c), m_opdSelecionarRB1(opdSelecionarRB1) {
     using namespace Form;
     PageControl8 = pageControl(this, "PageControl8", 4, 4, 867, 374);
     tbsImportacaoEmpregador = tab(PageControl8, "tbsImportacaoEmpregador", QStringLiteral("Empregador"));
@@ -37,14 +37,11 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     tbsImportacaoTemplates = tab(PageControl8, "tbsImportacaoTemplates", QStringLiteral("Templates"));
 
     // Employer
-    const Cabecalho emp =
-        cabecalho(tbsImportacaoEmpregador, "txtCaminhoImportacaoRB1Empregador",
-                  "btnSelecionarArquivoImportacaoEmpregador", "btnImportacaoRB1Empregador",
-                  QStringLiteral("Importar arquivo de empregador"), "lblResultadoImportacaoRB1Empregador");
-    txtCaminhoImportacaoRB1Empregador = emp.caminho;
-    btnSelecionarArquivoImportacaoEmpregador = emp.selecionar;
-    btnImportacaoRB1Empregador = emp.importar;
-    lblResultadoImportacaoRB1Empregador = emp.resultado;
+    cabecalho(tbsImportacaoEmpregador, QStringLiteral("Importar arquivo de empregador"),
+              {txtCaminhoImportacaoRB1Empregador, "txtCaminhoImportacaoRB1Empregador"},
+              {btnSelecionarArquivoImportacaoEmpregador, "btnSelecionarArquivoImportacaoEmpregador"},
+              {btnImportacaoRB1Empregador, "btnImportacaoRB1Empregador"},
+              {lblResultadoImportacaoRB1Empregador, "lblResultadoImportacaoRB1Empregador"});
     int y = 72;
     for (const Valor& v : QList<Valor>{{QStringLiteral("Razão Social:"), "lblImportacaoRB1Razao"},
                                        {QStringLiteral("Local:"), "lblImportacaoRB1Local"},
@@ -56,14 +53,11 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     }
 
     // Employees
-    const Cabecalho emps =
-        cabecalho(tbsImportacaoEmpregados, "txtCaminhoImportacaoRB1Empregados",
-                  "btnSelecionarArquivoImportacaoEmpregados", "btnImportacaoRB1Empregados",
-                  QStringLiteral("Importar arquivo de empregados"), "lblResultadoImportacaoRB1Empregados");
-    txtCaminhoImportacaoRB1Empregados = emps.caminho;
-    btnSelecionarArquivoImportacaoEmpregados = emps.selecionar;
-    btnImportacaoRB1Empregados = emps.importar;
-    lblResultadoImportacaoRB1Empregados = emps.resultado;
+    cabecalho(tbsImportacaoEmpregados, QStringLiteral("Importar arquivo de empregados"),
+              {txtCaminhoImportacaoRB1Empregados, "txtCaminhoImportacaoRB1Empregados"},
+              {btnSelecionarArquivoImportacaoEmpregados, "btnSelecionarArquivoImportacaoEmpregados"},
+              {btnImportacaoRB1Empregados, "btnImportacaoRB1Empregados"},
+              {lblResultadoImportacaoRB1Empregados, "lblResultadoImportacaoRB1Empregados"});
     lblQuantidadeImportacaoRB1Empregados =
         label(tbsImportacaoEmpregados, "lblQuantidadeImportacaoRB1Empregados", QStringLiteral("Quantidade"),
               8, 66, 200);
@@ -71,25 +65,19 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
         grid(tbsImportacaoEmpregados, "dsgImportacaoEmpregados", 9, 2, 1, 1, 8, 86, 843, 254);
 
     // Configuration
-    const Cabecalho cfg = cabecalho(
-        tbsImportacaoConfiguracoes, "txtCaminhoImportacaoRB1Configuracoes",
-        "btnSelecionarArquivoImportacaoConfiguracoes", "btnImportacaoRB1Configuracoes",
-        QStringLiteral("Importar arquivo de configurações"), "lblResultadoImportacaoRB1Configuracoes");
-    txtCaminhoImportacaoRB1Configuracoes = cfg.caminho;
-    btnSelecionarArquivoImportacaoConfiguracoes = cfg.selecionar;
-    btnImportacaoRB1Configuracoes = cfg.importar;
-    lblResultadoImportacaoRB1Configuracoes = cfg.resultado;
+    cabecalho(tbsImportacaoConfiguracoes, QStringLiteral("Importar arquivo de configurações"),
+              {txtCaminhoImportacaoRB1Configuracoes, "txtCaminhoImportacaoRB1Configuracoes"},
+              {btnSelecionarArquivoImportacaoConfiguracoes, "btnSelecionarArquivoImportacaoConfiguracoes"},
+              {btnImportacaoRB1Configuracoes, "btnImportacaoRB1Configuracoes"},
+              {lblResultadoImportacaoRB1Configuracoes, "lblResultadoImportacaoRB1Configuracoes"});
     montarConfiguracoes();
 
     // Templates
-    const Cabecalho tpl =
-        cabecalho(tbsImportacaoTemplates, "txtCaminhoImportacaoRB1Templates",
-                  "btnSelecionarArquivoImportacaoTemplate", "btnImportacaoRB1Templates",
-                  QStringLiteral("Importar arquivo de templates"), "lblResultadoImportacaoRB1Templates");
-    txtCaminhoImportacaoRB1Templates = tpl.caminho;
-    btnSelecionarArquivoImportacaoTemplate = tpl.selecionar;
-    btnImportacaoRB1Templates = tpl.importar;
-    lblResultadoImportacaoRB1Templates = tpl.resultado;
+    cabecalho(tbsImportacaoTemplates, QStringLiteral("Importar arquivo de templates"),
+              {txtCaminhoImportacaoRB1Templates, "txtCaminhoImportacaoRB1Templates"},
+              {btnSelecionarArquivoImportacaoTemplate, "btnSelecionarArquivoImportacaoTemplate"},
+              {btnImportacaoRB1Templates, "btnImportacaoRB1Templates"},
+              {lblResultadoImportacaoRB1Templates, "lblResultadoImportacaoRB1Templates"});
     label(tbsImportacaoTemplates, "", QStringLiteral("Biometria:"), 8, 68, 72);
     cboBiometriaRB1Importacao = combo(tbsImportacaoTemplates, "cboBiometriaRB1Importacao",
                                       {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 84, 64, 100);
@@ -114,18 +102,15 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c) : Pagina("tbsImpor
     aoClicar(btnImportacaoRB1Templates, [this] { btnImportacaoRB1TemplatesClick(); });
 }
 
-PaginaImportacaoRB1::Cabecalho PaginaImportacaoRB1::cabecalho(QWidget* aba, const char* caminho,
-                                                              const char* selecionar, const char* importar,
-                                                              const QString& legendaImportar,
-                                                              const char* resultado) {
+void PaginaImportacaoRB1::cabecalho(QWidget* aba, const QString& legendaImportar, Controle<QLineEdit> caminho,
+                                    Controle<QPushButton> selecionar, Controle<QPushButton> importar,
+                                    Controle<QLabel> resultado) {
     using namespace Form;
     label(aba, "", QStringLiteral("Diretório do arquivo RB1:"), 8, 10, 160);
-    Cabecalho c;
-    c.caminho = edit(aba, caminho, QString(), 170, 6, 490);
-    c.selecionar = button(aba, selecionar, QStringLiteral("Selecionar diretório"), 668, 4, 140);
-    c.importar = button(aba, importar, legendaImportar, 8, 34, 230);
-    c.resultado = label(aba, resultado, QStringLiteral("Resultado"), 248, 38, 300);
-    return c;
+    caminho.membro = edit(aba, caminho.nome, QString(), 170, 6, 490);
+    selecionar.membro = button(aba, selecionar.nome, QStringLiteral("Selecionar diretório"), 668, 4, 140);
+    importar.membro = button(aba, importar.nome, legendaImportar, 8, 34, 230);
+    resultado.membro = label(aba, resultado.nome, QStringLiteral("Resultado"), 248, 38, 300);
 }
 
 void PaginaImportacaoRB1::montarConfiguracoes() {
@@ -188,7 +173,7 @@ void PaginaImportacaoRB1::montarConfiguracoes() {
 
 void PaginaImportacaoRB1::selecionarArquivo(QLineEdit* campo) {
     // The window's one dialog serves the four sub-pages; a cancel keeps the field's text.
-    OpenDialog* opd = frmSDK->opdSelecionarRB1;
+    OpenDialog* opd = m_opdSelecionarRB1;
     if (opd->Execute()) campo->setText(opd->FileName);
 }
 

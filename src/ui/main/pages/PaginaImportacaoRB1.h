@@ -6,6 +6,7 @@
 
 #include <QList>
 
+class OpenDialog;
 class QComboBox;
 class QLabel;
 class QLineEdit;
@@ -16,7 +17,7 @@ class StringGrid;
 class PaginaImportacaoRB1 : public Pagina {
     Q_OBJECT
 public:
-    explicit PaginaImportacaoRB1(ContextoOperacao& ctx);
+    PaginaImportacaoRB1(ContextoOperacao& ctx, OpenDialog* opdSelecionarRB1);
 
     void btnSelecionarArquivoImportacaoEmpregadorClick() {
         selecionarArquivo(txtCaminhoImportacaoRB1Empregador);
@@ -56,13 +57,16 @@ public:
     QComboBox* cboBiometriaRB1Importacao;
 
 private:
-    struct Cabecalho {
-        QLineEdit* caminho;
-        QPushButton *selecionar, *importar;
-        QLabel* resultado;
+    // A control of a sub-page's head: the member that receives it, and its objectName.
+    template <typename T> struct Controle {
+        T*& membro;
+        const char* nome;
     };
-    Cabecalho cabecalho(QWidget* aba, const char* caminho, const char* selecionar, const char* importar,
-                        const QString& legendaImportar, const char* resultado);
+    // The head every sub-page opens with: path field, file chooser button, import button, result label.
+    void cabecalho(QWidget* aba, const QString& legendaImportar, Controle<QLineEdit> caminho,
+                   Controle<QPushButton> selecionar, Controle<QPushButton> importar,
+                   Controle<QLabel> resultado);
     void montarConfiguracoes();
     void selecionarArquivo(QLineEdit* campo);
+    OpenDialog* m_opdSelecionarRB1;
 };

@@ -1,6 +1,6 @@
 #include "ui/main/pages/PaginaInformacoes.h"
 
-#include "ui/widgets/FormBuilder.h"
+#include "controls/FormBuilder.h"
 
 PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformacoes", c) {
     using namespace Form;

@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaPapel.h"
 
+#include "controls/FormBuilder.h"
 #include "ops/Papel.h"
-#include "ui/widgets/FormBuilder.h"
 
 PaginaPapel::PaginaPapel(ContextoOperacao& c) : Pagina("tbpPapel", c) {
     using namespace Form;

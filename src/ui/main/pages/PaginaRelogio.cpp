@@ -1,8 +1,8 @@
 #include "ui/main/pages/PaginaRelogio.h"
 
+#include "controls/FormBuilder.h"
+#include "controls/SpinField.h"
 #include "ops/Relogio.h"
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/SpinField.h"
 
 #include <limits>
 

@@ -1,7 +1,7 @@
 #include "ui/main/pages/PaginaSolicitarDados.h"
 
-#include "ui/widgets/FormBuilder.h"
-#include "ui/widgets/StringGrid.h"
+#include "controls/FormBuilder.h"
+#include "controls/StringGrid.h"
 
 namespace {
 // The REP 1 label of a value is its base name with the digit 1, REP 2's twin the same with 2.

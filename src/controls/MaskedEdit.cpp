@@ -1,4 +1,4 @@
-#include "ui/widgets/MaskedEdit.h"
+#include "controls/MaskedEdit.h"
 
 MaskedEdit::MaskedEdit(const QString& mask, QWidget* parent) : QLineEdit(parent), m_mask(mask) {
     setInputMask(mask + QStringLiteral(";_"));

@@ -1,6 +1,6 @@
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
-#include "platform/com/OleExceptions.h"
+#include "util/Exceptions.h"
 
 #include <QApplication>
 #include <QFileDialog>

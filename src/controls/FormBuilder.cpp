@@ -1,7 +1,7 @@
-#include "ui/widgets/FormBuilder.h"
+#include "controls/FormBuilder.h"
 
-#include "ui/widgets/SpinField.h"
-#include "ui/widgets/StringGrid.h"
+#include "controls/SpinField.h"
+#include "controls/StringGrid.h"
 
 namespace {
 template <class W>

@@ -1,4 +1,4 @@
-#include "ui/widgets/SpinField.h"
+#include "controls/SpinField.h"
 
 #include "util/Utils.h"
 

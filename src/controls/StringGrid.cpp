@@ -1,4 +1,4 @@
-#include "ui/widgets/StringGrid.h"
+#include "controls/StringGrid.h"
 
 #include <QHeaderView>
 

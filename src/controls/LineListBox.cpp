@@ -1,4 +1,4 @@
-#include "ui/widgets/LineListBox.h"
+#include "controls/LineListBox.h"
 
 #include <QKeyEvent>
 #include <QMouseEvent>

@@ -1,6 +1,6 @@
-#include "ui/widgets/OpenDialog.h"
+#include "controls/OpenDialog.h"
 
-#include "ui/common/UiServices.h"
+#include "controls/UiServices.h"
 
 OpenDialog::OpenDialog(const char* name, const QString& filter, QObject* parent) : QObject(parent), Filter(filter) {
     setObjectName(QString::fromLatin1(name));

@@ -1,0 +1,3 @@
+#include "sim/A.h"
+
+#include "sim/B.h"
