@@ -1,4 +1,5 @@
 // SDKVeltoRep: the console for one or two REP time clocks.
+#include "app/Ajuda.h"
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
 #include "bio/LNControle.h"
@@ -22,6 +23,9 @@ void semAvisosDaTelaVirtual(QtMsgType tipo, const QMessageLogContext& ctx, const
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, -h or --version alone: answered before anything else, with or without a display.
+    if (Ajuda::Atender(argc, argv)) return 0;
+
     // 1. The six argument texts.
     QStringList argv0;
     for (int i = 0; i < argc; ++i) argv0 << QString::fromLocal8Bit(argv[i]);
