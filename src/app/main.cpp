@@ -2,6 +2,7 @@
 #include "app/Ajuda.h"
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
+#include "app/IntegracaoDesktop.h"
 #include "bio/LNControle.h"
 #include "ops/SdkRep.h"
 #include "sim/SdkServerRegistration.h"
@@ -48,6 +49,7 @@ int main(int argc, char* argv[]) {
     // 2. The application object and the device SDK server.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
+    IntegracaoDesktop::Preparar(app);
     std::string erro;
     if (!SdkServerRegistration::registerFromEnvironment(&erro))
         std::fprintf(stderr, "SDKVeltoRep: VELTOREP_SDK_LIBRARY: %s\n", erro.c_str());
