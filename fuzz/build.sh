@@ -3,6 +3,7 @@
 # asked: fuzz/build.sh [run [seconds]]. New inputs go to build-fuzz/corpus, seeded from fuzz/corpus.
 set -euo pipefail
 cd "$(dirname "$0")/.."
+./scripts/setup.sh fuzz
 out=build-fuzz
 mkdir -p "$out/corpus"
 clang++ -std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined \

@@ -1,12 +1,30 @@
 #!/usr/bin/env bash
-# Installs what the console needs to build and test (Debian packages), when something is missing.
+# Installs the Debian packages a path needs, when some are missing:
+#   setup.sh [run] [test] [fuzz] [package]      (no argument: run)
+# run: build and open the console; test: run plus the metadata validators of the suite; fuzz: the clang
+# libFuzzer toolchain of fuzz/build.sh; package: run plus what builds and checks the .deb.
 set -euo pipefail
 
-packages=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev xvfb xauth
-          clang libclang-rt-14-dev python3)
+run=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev
+     qt6-translations-l10n libqt6svg6 python3)
+test=("${run[@]}" desktop-file-utils appstream man-db)
+fuzz=(clang libclang-rt-14-dev)
+package=("${run[@]}" dpkg-dev file lintian desktop-file-utils appstream man-db)
+
+[ $# -gt 0 ] || set -- run
+packages=()
+for path in "$@"; do
+  case "$path" in
+    run) packages+=("${run[@]}") ;;
+    test) packages+=("${test[@]}") ;;
+    fuzz) packages+=("${fuzz[@]}") ;;
+    package) packages+=("${package[@]}") ;;
+    *) echo "setup.sh: unknown path '$path' (run, test, fuzz, package)" >&2; exit 2 ;;
+  esac
+done
 
 missing=()
-for p in "${packages[@]}"; do
+for p in $(printf '%s\n' "${packages[@]}" | sort -u); do
   dpkg-query -W -f='${Status}' "$p" 2>/dev/null | grep -q "install ok installed" || missing+=("$p")
 done
 

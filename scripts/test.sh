@@ -1,8 +1,8 @@
 #!/usr/bin/env bash
-# Sets up, builds and runs the whole test suite headless.
+# Sets up, builds everything and runs the whole test suite headless (what CI runs).
 set -euo pipefail
 cd "$(dirname "$0")/.."
-./scripts/setup.sh
+./scripts/setup.sh test
 ./scripts/build.sh
 export QT_QPA_PLATFORM=offscreen
 cd build

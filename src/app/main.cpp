@@ -1,6 +1,8 @@
 // SDKVeltoRep: the console for one or two REP time clocks.
+#include "app/Ajuda.h"
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
+#include "app/IntegracaoDesktop.h"
 #include "bio/LNControle.h"
 #include "ops/SdkRep.h"
 #include "sim/SdkServerRegistration.h"
@@ -22,6 +24,9 @@ void semAvisosDaTelaVirtual(QtMsgType tipo, const QMessageLogContext& ctx, const
 } // namespace
 
 int main(int argc, char* argv[]) {
+    // --help, -h or --version alone: answered before anything else, with or without a display.
+    if (Ajuda::Atender(argc, argv)) return 0;
+
     // 1. The six argument texts.
     QStringList argv0;
     for (int i = 0; i < argc; ++i) argv0 << QString::fromLocal8Bit(argv[i]);
@@ -44,6 +49,7 @@ int main(int argc, char* argv[]) {
     // 2. The application object and the device SDK server.
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
+    IntegracaoDesktop::Preparar(app);
     std::string erro;
     if (!SdkServerRegistration::registerFromEnvironment(&erro))
         std::fprintf(stderr, "SDKVeltoRep: VELTOREP_SDK_LIBRARY: %s\n", erro.c_str());
