@@ -1,0 +1,18 @@
+// The module's entry points for Qt callers: collected lines as QStrings, paths as QStrings. The rest of
+// the module is plain C++ and takes ISO-8859-1 bytes and native paths.
+#pragma once
+
+#include "afd/Escrita.h"
+#include "afd/GravacaoAtomica.h"
+#include "afd/LeituraArquivo.h"
+
+#include <QString>
+#include <QStringList>
+
+namespace afd {
+
+Montagem MontarArquivo(const QStringList& linhas);
+Gravacao GravarAtomicamente(const QString& caminho, std::string_view bytes);
+ValidacaoArquivo ValidarArquivo(const QString& caminho);
+
+} // namespace afd

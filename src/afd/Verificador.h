@@ -1,0 +1,118 @@
+// Internal to the reader: the state of one pass over a file's lines. Validacao.cpp drives it and checks
+// encoding, order and the NSR sequence; CamposRegistro.cpp checks each record type's fields.
+#pragma once
+
+#include "afd/DataHora.h"
+#include "afd/DigitosVerificadores.h"
+#include "afd/Validacao.h"
+
+#include <array>
+
+#include <string>
+#include <string_view>
+
+namespace afd::interno {
+
+enum class Fim { CrLf, Lf, Nenhum };
+
+// Pieces of a problem's text. Field contents are ISO-8859-1 and are quoted through Citacao, which turns
+// them into UTF-8 and cuts them short.
+struct Citacao {
+    std::string_view bytes;
+};
+void Acrescentar(std::string& t, std::string_view s);
+void Acrescentar(std::string& t, const char* s);
+void Acrescentar(std::string& t, const std::string& s);
+void Acrescentar(std::string& t, std::uint64_t n);
+void Acrescentar(std::string& t, int n);
+void Acrescentar(std::string& t, char c);
+void Acrescentar(std::string& t, Citacao c);
+std::string Nsr9(std::uint64_t n);
+
+class Verificador {
+public:
+    Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep);
+    void linha(std::string_view conteudo, Fim fim);
+    Relatorio concluir();
+
+private:
+    enum class Estado { Inicio, Registros, DepoisTrailer, DepoisAssinatura };
+
+    template <class... P>
+    void problema(Falha f, const P&... partes) {
+        problemaNaLinha(numero_, f, partes...);
+    }
+    template <class... P>
+    void problemaNaLinha(std::uint64_t linha, Falha f, const P&... partes) {
+        ++r_.totalProblemas;
+        if (r_.problemas.size() >= kMaxProblemasListados) return;
+        std::string t;
+        if (linha > 0) {
+            t = "Linha ";
+            Acrescentar(t, linha);
+            t += ": ";
+        }
+        (Acrescentar(t, partes), ...);
+        r_.problemas.push_back({linha, f, std::move(t)});
+    }
+
+    // Validacao.cpp
+    bool examinarTexto(std::string_view s);
+    void lerCabecalho(std::string_view s, bool textoOk);
+    void lerTrailer(std::string_view s, bool textoOk);
+    void lerAssinatura(std::string_view s);
+    void lerRegistro(std::string_view s, std::uint64_t nsr, char tipo, bool textoOk);
+    void conferirSequencia(std::uint64_t nsr, std::string_view s);
+    void conferirPeriodo();
+
+    // CamposRegistro.cpp
+    void campos671(std::string_view s, char tipo);
+    void campos1510(std::string_view s, char tipo);
+    void cabecalho671(std::string_view s);
+    void cabecalho1510(std::string_view s);
+    void conferirCrc(std::string_view s, VarianteCrc v);
+    bool dataHora671(std::string_view campo, const char* nome, DataHora& saida);
+    bool data671(std::string_view campo, const char* nome, DataHora& saida);
+    bool data1510(std::string_view campo, const char* nome, DataHora& saida);
+    bool dataHora1510(std::string_view data, std::string_view hora, const char* nome, DataHora& saida);
+    void conferirCpf(std::string_view campo, const char* nome);
+    void conferirPis12(std::string_view campo, const char* nome);
+    void conferirIdentificador(char tipoId, std::string_view campo, const char* quem);
+    void conferirNumerico(std::string_view campo, const char* nome, bool brancoPermitido);
+    void naoEmBranco(std::string_view campo, const char* nome);
+    void dataDoRegistro(const DataHora& d, char tipo);
+    void hashRepP(std::string_view s);
+
+    Leiaute leiaute_;
+    IdentificacaoRep rep_;
+    Relatorio r_;
+    std::uint64_t numero_ = 0;
+    Estado estado_ = Estado::Inicio;
+
+    // NSR sequence
+    bool temNsr_ = false;
+    std::uint64_t esperado_ = 0;
+    std::string_view anterior_; // the previous record line, to tell a repeated line
+
+    // Dates of the records, for the header's range: without type 4, and (1510) with it.
+    int menorData_ = 0, maiorData_ = 0;
+    int menorComAjuste_ = 0, maiorComAjuste_ = 0;
+    std::int64_t ultimoInstante_ = 0; // latest record time (671: UTC minutes; 1510: local minutes)
+    bool temInstante_ = false;
+    bool temAjuste_ = false;
+
+    // The header's own dates, checked once the records are read.
+    std::uint64_t linhaCabecalho_ = 0;
+    bool cabecalhoPrimeira_ = false, cabecalhoUltima_ = false, cabecalhoGeracao_ = false;
+    DataHora primeira_, ultima_, geracao_;
+
+    // Type 7 hash chain: the previous hash as written.
+    std::array<char, 64> hashAnterior_{};
+    bool temHashAnterior_ = false;
+
+    // The last date that was read and found to exist: records in a row mostly share their day.
+    char dataCache_[10] = {};
+    DataHora dataCacheValor_;
+};
+
+} // namespace afd::interno
