@@ -69,25 +69,43 @@ void TstAfdFundamentos::digitos_data() {
     QTest::addColumn<QString>("tipo");
     QTest::addColumn<QString>("valor");
     QTest::addColumn<bool>("valido");
-    QTest::newRow("CPF certo") << "CPF" << "52998224725" << true;
-    QTest::newRow("CPF com 0 no primeiro dígito") << "CPF" << "11144477735" << true;
-    QTest::newRow("CPF primeiro dígito errado") << "CPF" << "52998224735" << false;
-    QTest::newRow("CPF segundo dígito errado") << "CPF" << "52998224724" << false;
-    QTest::newRow("CPF de um dígito repetido") << "CPF" << "11111111111" << false;
-    QTest::newRow("CPF zeros") << "CPF" << "00000000000" << false;
-    QTest::newRow("CPF curto") << "CPF" << "5299822472" << false;
-    QTest::newRow("CPF com letra") << "CPF" << "5299822472X" << false;
-    QTest::newRow("CNPJ certo") << "CNPJ" << "11222333000181" << true;
-    QTest::newRow("CNPJ dígito errado") << "CNPJ" << "11222333000180" << false;
-    QTest::newRow("CNPJ alfanumérico") << "CNPJ" << "12ABC34501DE35" << true;
-    QTest::newRow("CNPJ alfanumérico errado") << "CNPJ" << "12ABC34501DE36" << false;
-    QTest::newRow("CNPJ minúsculas") << "CNPJ" << "12abc34501de35" << false;
-    QTest::newRow("CNPJ letra no dígito") << "CNPJ" << "12ABC34501DE3A" << false;
-    QTest::newRow("CNPJ zeros") << "CNPJ" << "00000000000000" << false;
-    QTest::newRow("PIS certo") << "PIS" << "12056829748" << true;
+    QTest::newRow("CPF certo") << "CPF"
+                               << "52998224725" << true;
+    QTest::newRow("CPF com 0 no primeiro dígito") << "CPF"
+                                                  << "11144477735" << true;
+    QTest::newRow("CPF primeiro dígito errado") << "CPF"
+                                                << "52998224735" << false;
+    QTest::newRow("CPF segundo dígito errado") << "CPF"
+                                               << "52998224724" << false;
+    QTest::newRow("CPF de um dígito repetido") << "CPF"
+                                               << "11111111111" << false;
+    QTest::newRow("CPF zeros") << "CPF"
+                               << "00000000000" << false;
+    QTest::newRow("CPF curto") << "CPF"
+                               << "5299822472" << false;
+    QTest::newRow("CPF com letra") << "CPF"
+                                   << "5299822472X" << false;
+    QTest::newRow("CNPJ certo") << "CNPJ"
+                                << "11222333000181" << true;
+    QTest::newRow("CNPJ dígito errado") << "CNPJ"
+                                        << "11222333000180" << false;
+    QTest::newRow("CNPJ alfanumérico") << "CNPJ"
+                                       << "12ABC34501DE35" << true;
+    QTest::newRow("CNPJ alfanumérico errado") << "CNPJ"
+                                              << "12ABC34501DE36" << false;
+    QTest::newRow("CNPJ minúsculas") << "CNPJ"
+                                     << "12abc34501de35" << false;
+    QTest::newRow("CNPJ letra no dígito") << "CNPJ"
+                                          << "12ABC34501DE3A" << false;
+    QTest::newRow("CNPJ zeros") << "CNPJ"
+                                << "00000000000000" << false;
+    QTest::newRow("PIS certo") << "PIS"
+                               << "12056829748" << true;
     QTest::newRow("PIS dígito 0 (resto 10)") << "PIS" << CompletarPis("1701234567").c_str() << true;
-    QTest::newRow("PIS errado") << "PIS" << "12056829747" << false;
-    QTest::newRow("PIS zeros") << "PIS" << "00000000000" << false;
+    QTest::newRow("PIS errado") << "PIS"
+                                << "12056829747" << false;
+    QTest::newRow("PIS zeros") << "PIS"
+                               << "00000000000" << false;
 }
 
 void TstAfdFundamentos::digitos() {
@@ -106,8 +124,8 @@ void TstAfdFundamentos::pis12_data() {
     QTest::newRow("0 + PIS errado") << "012056829747" << int(Pis12::Digito);
     QTest::newRow("9 + CPF") << "952998224725" << int(Pis12::Valido);
     QTest::newRow("9 + CPF errado") << "952998224726" << int(Pis12::Digito);
-    QTest::newRow("8 + CPF com dígito de PIS") << QString::fromStdString(Pis12DeCpf("52998224725"))
-                                                << int(Pis12::Valido);
+    QTest::newRow("8 + CPF com dígito de PIS")
+        << QString::fromStdString(Pis12DeCpf("52998224725")) << int(Pis12::Valido);
     QTest::newRow("8 + CPF com dígito de CPF") << "852998224725" << int(Pis12::Digito);
     QTest::newRow("outro prefixo") << "512056829748" << int(Pis12::Formato);
     QTest::newRow("com espaço") << "12056829748 " << int(Pis12::Formato);
@@ -185,14 +203,17 @@ void TstAfdFundamentos::textoDeDatas() {
 
 void TstAfdFundamentos::sha256() {
     QCOMPARE(Sha256Hex(""), std::string("e3b0c44298fc1c149afbf4c8996fb92427ae41e4649b934ca495991b7852b855"));
-    QCOMPARE(Sha256Hex("abc"), std::string("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
+    QCOMPARE(Sha256Hex("abc"),
+             std::string("ba7816bf8f01cfea414140de5dae2223b00361a396177a9cb410ff61f20015ad"));
     // 56 to 64 bytes: the padding spills into a second block.
     const std::string longo(100, 'a');
-    QCOMPARE(Sha256Hex(longo.substr(0, 30), longo.substr(30)),
-             QCryptographicHash::hash(QByteArray(100, 'a'), QCryptographicHash::Sha256).toHex().toStdString());
+    QCOMPARE(
+        Sha256Hex(longo.substr(0, 30), longo.substr(30)),
+        QCryptographicHash::hash(QByteArray(100, 'a'), QCryptographicHash::Sha256).toHex().toStdString());
     for (int n = 50; n <= 70; ++n)
-        QCOMPARE(Sha256Hex(longo.substr(0, std::size_t(n))),
-                 QCryptographicHash::hash(QByteArray(n, 'a'), QCryptographicHash::Sha256).toHex().toStdString());
+        QCOMPARE(
+            Sha256Hex(longo.substr(0, std::size_t(n))),
+            QCryptographicHash::hash(QByteArray(n, 'a'), QCryptographicHash::Sha256).toHex().toStdString());
     // The layout's example of a first REP-P punch.
     p671::MarcacaoRepP m;
     m.nsr = 4;
@@ -201,7 +222,8 @@ void TstAfdFundamentos::sha256() {
     m.cpf = "11144477735";
     m.coletor = 2;
     const std::string l = p671::Linha(m, {});
-    QCOMPARE(l.substr(0, 73), std::string("00000000472024-03-01T08:00:00-030011144477735 2024-03-01T08:00:00-0300020"));
+    QCOMPARE(l.substr(0, 73),
+             std::string("00000000472024-03-01T08:00:00-030011144477735 2024-03-01T08:00:00-0300020"));
     QCOMPARE(l.substr(73), std::string("107f3d393ce62d3ac070e755cef535681c065aa0901b50cbb6989a39ad0452a9"));
 }
 

@@ -63,15 +63,16 @@ void TstAfdValidacao::arquivosValidos_data() {
     QTest::addColumn<int>("rep");
     QTest::addColumn<bool>("assinatura");
     QTest::addColumn<qulonglong>("nsrInicial");
-    const auto linha = [](const char* nome, const Linhas& l, Leiaute le, TipoRep rep, bool ass, qulonglong nsr) {
+    const auto linha = [](const char* nome, const Linhas& l, Leiaute le, TipoRep rep, bool ass,
+                          qulonglong nsr) {
         QTest::newRow(nome) << QByteArray::fromStdString(Arquivo(l)) << int(le) << int(rep) << ass << nsr;
     };
     linha("671 REP-C", Afd671(), Leiaute::Portaria671, TipoRep::RepC, false, 1);
     linha("671 REP-C assinado", Afd671({.assinatura = true}), Leiaute::Portaria671, TipoRep::RepC, true, 1);
-    linha("671 REP-A", Afd671({.rep = TipoRep::RepA, .assinatura = true}), Leiaute::Portaria671, TipoRep::RepA,
-          true, 1);
-    linha("671 REP-P", Afd671({.marcacoes = 40, .rep = TipoRep::RepP, .assinatura = true}), Leiaute::Portaria671,
-          TipoRep::RepP, true, 1);
+    linha("671 REP-A", Afd671({.rep = TipoRep::RepA, .assinatura = true}), Leiaute::Portaria671,
+          TipoRep::RepA, true, 1);
+    linha("671 REP-P", Afd671({.marcacoes = 40, .rep = TipoRep::RepP, .assinatura = true}),
+          Leiaute::Portaria671, TipoRep::RepP, true, 1);
     linha("671 parcial", Afd671({.primeiroNsr = 120}), Leiaute::Portaria671, TipoRep::RepC, false, 120);
     linha("671 sem marcações", Afd671({.marcacoes = 0}), Leiaute::Portaria671, TipoRep::RepC, false, 1);
     linha("1510", Afd1510(), Leiaute::Portaria1510, TipoRep::RepC, false, 1);
@@ -79,8 +80,9 @@ void TstAfdValidacao::arquivosValidos_data() {
     // The signature line of the one REP-C file seen has no CR LF after it.
     std::string semFim = Arquivo(Afd671({.assinatura = true}));
     semFim.resize(semFim.size() - 2);
-    QTest::newRow("671 assinatura sem CR LF") << QByteArray::fromStdString(semFim) << int(Leiaute::Portaria671)
-                                               << int(TipoRep::RepC) << true << qulonglong(1);
+    QTest::newRow("671 assinatura sem CR LF")
+        << QByteArray::fromStdString(semFim) << int(Leiaute::Portaria671) << int(TipoRep::RepC) << true
+        << qulonglong(1);
 }
 
 void TstAfdValidacao::arquivosValidos() {
@@ -358,7 +360,8 @@ void TstAfdValidacao::periodoDoCabecalho() {
     l[0] = RefazerCrc(l[0]);
     Relatorio r = Validar(Arquivo(l));
     QVERIFY(tem(r, Falha::Periodo, 1));
-    QVERIFY2(textoDosProblemas(r).contains("a última data do cabeçalho é 2024-04-30, a dos registros é 2024-03-02"),
+    QVERIFY2(textoDosProblemas(r).contains(
+                 "a última data do cabeçalho é 2024-04-30, a dos registros é 2024-03-02"),
              qPrintable(textoDosProblemas(r)));
     // 1510: either reading of the range passes.
     Linhas m = Afd1510();
@@ -396,7 +399,8 @@ void TstAfdValidacao::codificacao() {
     l[1] = RefazerCrc(l[1]);
     r = Validar(Arquivo(l));
     QVERIFY(tem(r, Falha::Caractere, 2));
-    QVERIFY2(textoDosProblemas(r).contains("caractere de controle 0x85 na posição 101"), qPrintable(textoDosProblemas(r)));
+    QVERIFY2(textoDosProblemas(r).contains("caractere de controle 0x85 na posição 101"),
+             qPrintable(textoDosProblemas(r)));
 }
 
 void TstAfdValidacao::listaDeLinhasIgualAosBytes() {
@@ -435,20 +439,21 @@ void TstAfdValidacao::textoDoRelatorio() {
     l.erase(l.begin() + 5);
     l[6][25] = '9';
     const Relatorio r = Validar(Arquivo(l));
-    QCOMPARE(QString::fromStdString(TextoRelatorio(r, "AFD.txt")),
-             QStringLiteral("Arquivo: AFD.txt\n"
-                            "Leiaute: Portaria 671\n"
-                            "REP: REP-C, CRC-16/MODBUS (pelo CRC do cabeçalho)\n"
-                            "Linhas: 10\n"
-                            "Registros: 8 (tipo 2: 1, tipo 3: 3, tipo 4: 1, tipo 5: 2, tipo 6: 1, tipo 7: 0)\n"
-                            "NSR 1 a 9: arquivo completo\n"
-                            "Assinatura digital: ausente (só o REP assina o seu AFD)\n"
-                            "Resultado: AFD com 3 problemas\n"
-                            "\n"
-                            "Problemas:\n"
-                            "Linha 6: NSR 000000005 esperado, encontrado 000000006 (falta 1 registro)\n"
-                            "Linha 7: CRC-16 B4E2 não confere (calculado EB2D, CRC-16/MODBUS)\n"
-                            "Linha 10: o trailer conta 4 registros do tipo 3, o arquivo tem 3\n"));
+    QCOMPARE(
+        QString::fromStdString(TextoRelatorio(r, "AFD.txt")),
+        QStringLiteral("Arquivo: AFD.txt\n"
+                       "Leiaute: Portaria 671\n"
+                       "REP: REP-C, CRC-16/MODBUS (pelo CRC do cabeçalho)\n"
+                       "Linhas: 10\n"
+                       "Registros: 8 (tipo 2: 1, tipo 3: 3, tipo 4: 1, tipo 5: 2, tipo 6: 1, tipo 7: 0)\n"
+                       "NSR 1 a 9: arquivo completo\n"
+                       "Assinatura digital: ausente (só o REP assina o seu AFD)\n"
+                       "Resultado: AFD com 3 problemas\n"
+                       "\n"
+                       "Problemas:\n"
+                       "Linha 6: NSR 000000005 esperado, encontrado 000000006 (falta 1 registro)\n"
+                       "Linha 7: CRC-16 B4E2 não confere (calculado EB2D, CRC-16/MODBUS)\n"
+                       "Linha 10: o trailer conta 4 registros do tipo 3, o arquivo tem 3\n"));
 }
 
 QTEST_APPLESS_MAIN(TstAfdValidacao)

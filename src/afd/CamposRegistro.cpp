@@ -45,7 +45,8 @@ bool mesmoHash(std::string_view a, std::string_view b) {
 const char* descricao(FalhaData f, Leiaute l, bool comHora) {
     switch (f) {
     case FalhaData::Formato:
-        if (l == Leiaute::Portaria1510) return comHora ? "fora do formato ddmmaaaa hhmm" : "fora do formato ddmmaaaa";
+        if (l == Leiaute::Portaria1510)
+            return comHora ? "fora do formato ddmmaaaa hhmm" : "fora do formato ddmmaaaa";
         return comHora ? "fora do formato AAAA-MM-ddThh:mm:00-hhmm" : "fora do formato AAAA-MM-dd";
     case FalhaData::Inexistente:
         return "não existe";
@@ -67,8 +68,8 @@ void Verificador::conferirCrc(std::string_view s, VarianteCrc v) {
     const std::uint16_t calculado = Crc16(v, s.substr(0, n));
     std::uint16_t escrito = 0;
     if (!LerCrc(campo, escrito))
-        problema(Falha::Crc, "CRC-16 '", Citacao{campo}, "' não é hexadecimal (calculado ", TextoCrc(calculado), ", ",
-                 NomeVariante(v), ")");
+        problema(Falha::Crc, "CRC-16 '", Citacao{campo}, "' não é hexadecimal (calculado ",
+                 TextoCrc(calculado), ", ", NomeVariante(v), ")");
     else if (escrito != calculado)
         problema(Falha::Crc, "CRC-16 ", Citacao{campo}, " não confere (calculado ", TextoCrc(calculado), ", ",
                  NomeVariante(v), ")");
@@ -93,9 +94,10 @@ bool Verificador::dataHora671(std::string_view campo, const char* nome, DataHora
             return true;
         };
         int fh = 0, fm = 0;
-        if (campo[10] == 'T' && campo[13] == ':' && campo[16] == ':' && (campo[19] == '-' || campo[19] == '+') &&
-            dois(11, d.hora) && dois(14, d.minuto) && dois(17, segundos) && dois(20, fh) && dois(22, fm) &&
-            d.hora <= 23 && d.minuto <= 59 && segundos == 0 && fh <= 14 && fm <= 59 && (fh < 14 || fm == 0)) {
+        if (campo[10] == 'T' && campo[13] == ':' && campo[16] == ':' &&
+            (campo[19] == '-' || campo[19] == '+') && dois(11, d.hora) && dois(14, d.minuto) &&
+            dois(17, segundos) && dois(20, fh) && dois(22, fm) && d.hora <= 23 && d.minuto <= 59 &&
+            segundos == 0 && fh <= 14 && fm <= 59 && (fh < 14 || fm == 0)) {
             d.fusoMinutos = (campo[19] == '-' ? -1 : 1) * (fh * 60 + fm);
             saida = d;
             return true;
@@ -118,7 +120,8 @@ bool Verificador::data1510(std::string_view campo, const char* nome, DataHora& s
     return false;
 }
 
-bool Verificador::dataHora1510(std::string_view data, std::string_view hora, const char* nome, DataHora& saida) {
+bool Verificador::dataHora1510(std::string_view data, std::string_view hora, const char* nome,
+                               DataHora& saida) {
     DataHora d;
     FalhaData f = LerData1510(data, d);
     if (f == FalhaData::Nenhuma) f = LerHora1510(hora, d);
@@ -171,7 +174,8 @@ void Verificador::conferirIdentificador(char tipoId, std::string_view campo, con
         return;
     }
     if (tipoId != '1') {
-        problema(Falha::Campo, "tipo de identificador do ", quem, " '", tipoId, "', esperado 1 (CNPJ) ou 2 (CPF)");
+        problema(Falha::Campo, "tipo de identificador do ", quem, " '", tipoId,
+                 "', esperado 1 (CNPJ) ou 2 (CPF)");
         return;
     }
     // A CNPJ fills its 14 positions; from 2026 its first 12 may hold letters.
@@ -183,7 +187,8 @@ void Verificador::conferirIdentificador(char tipoId, std::string_view campo, con
     if (!formato)
         problema(Falha::Campo, "CNPJ do ", quem, " '", Citacao{campo}, "' fora do formato (14 posições)");
     else if (!CnpjValido(campo))
-        problema(Falha::DigitoVerificador, "CNPJ do ", quem, " ", Citacao{campo}, " com dígito verificador errado");
+        problema(Falha::DigitoVerificador, "CNPJ do ", quem, " ", Citacao{campo},
+                 " com dígito verificador errado");
 }
 
 // A number filling its field, or (the layout's general fill rule) its digits followed by blanks.
@@ -222,7 +227,8 @@ void Verificador::cabecalho671(std::string_view s) {
     cabecalhoUltima_ = data671(ultimaData.de(s), "última data", ultima_);
     cabecalhoGeracao_ = dataHora671(geracao.de(s), "data e hora da geração", geracao_);
     if (versao.de(s) != p671::kVersaoLeiaute)
-        problema(Falha::Campo, "versão do leiaute '", Citacao{versao.de(s)}, "', esperado ", p671::kVersaoLeiaute);
+        problema(Falha::Campo, "versão do leiaute '", Citacao{versao.de(s)}, "', esperado ",
+                 p671::kVersaoLeiaute);
     conferirIdentificador(s[tipoIdFabricante.inicio], idFabricante.de(s), "fabricante ou desenvolvedor");
     conferirCrc(s, rep_.crc());
 }
@@ -235,7 +241,8 @@ void Verificador::cabecalho1510(std::string_view s) {
     conferirNumerico(numeroRep.de(s), "número do REP", false);
     cabecalhoPrimeira_ = data1510(primeiraData.de(s), "primeira data", primeira_);
     cabecalhoUltima_ = data1510(ultimaData.de(s), "última data", ultima_);
-    cabecalhoGeracao_ = dataHora1510(dataGeracao.de(s), horaGeracao.de(s), "data e hora da geração", geracao_);
+    cabecalhoGeracao_ =
+        dataHora1510(dataGeracao.de(s), horaGeracao.de(s), "data e hora da geração", geracao_);
 }
 
 void Verificador::campos671(std::string_view s, char tipo) {
@@ -263,7 +270,8 @@ void Verificador::campos671(std::string_view s, char tipo) {
         using namespace p671::ajuste;
         DataHora depoisDH;
         temData = dataHora671(antes.de(s), "data e hora antes do ajuste", dh);
-        if (dataHora671(depois.de(s), "data e hora depois do ajuste", depoisDH)) dataDoRegistro(depoisDH, '4');
+        if (dataHora671(depois.de(s), "data e hora depois do ajuste", depoisDH))
+            dataDoRegistro(depoisDH, '4');
         conferirCpf(cpfResponsavel.de(s), "CPF do responsável");
         temAjuste_ = true;
         break;
@@ -273,7 +281,8 @@ void Verificador::campos671(std::string_view s, char tipo) {
         temData = dataHora671(quando.de(s), "data e hora do registro", dh);
         const char op = s[operacao.inicio];
         if (op != 'I' && op != 'A' && op != 'E')
-            problema(Falha::Campo, "operação '", op, "', esperado I (inclusão), A (alteração) ou E (exclusão)");
+            problema(Falha::Campo, "operação '", op,
+                     "', esperado I (inclusão), A (alteração) ou E (exclusão)");
         conferirCpf(cpf.de(s), "CPF do empregado");
         conferirCpf(cpfResponsavel.de(s), "CPF do responsável");
         break;
@@ -371,7 +380,8 @@ void Verificador::campos1510(std::string_view s, char tipo) {
         temData = dataHora1510(data.de(s), hora.de(s), "data e hora do registro", dh);
         const char op = s[operacao.inicio];
         if (op != 'I' && op != 'A' && op != 'E')
-            problema(Falha::Campo, "operação '", op, "', esperado I (inclusão), A (alteração) ou E (exclusão)");
+            problema(Falha::Campo, "operação '", op,
+                     "', esperado I (inclusão), A (alteração) ou E (exclusão)");
         conferirPis12(pis.de(s), "PIS do empregado");
         break;
     }

@@ -17,8 +17,12 @@ enum class VarianteCrc { Modbus, Kermit };
 const char* NomeVariante(VarianteCrc v);
 
 std::uint16_t Crc16(VarianteCrc v, std::string_view bytes);
-inline std::uint16_t Crc16Modbus(std::string_view bytes) { return Crc16(VarianteCrc::Modbus, bytes); }
-inline std::uint16_t Crc16Kermit(std::string_view bytes) { return Crc16(VarianteCrc::Kermit, bytes); }
+inline std::uint16_t Crc16Modbus(std::string_view bytes) {
+    return Crc16(VarianteCrc::Modbus, bytes);
+}
+inline std::uint16_t Crc16Kermit(std::string_view bytes) {
+    return Crc16(VarianteCrc::Kermit, bytes);
+}
 
 // The bit-by-bit definition, for checking the tables.
 std::uint16_t Crc16PorBit(VarianteCrc v, std::string_view bytes);

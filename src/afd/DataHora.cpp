@@ -1,6 +1,5 @@
 #include "afd/DataHora.h"
 
-
 namespace afd {
 namespace {
 

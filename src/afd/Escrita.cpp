@@ -91,7 +91,8 @@ std::string campoDe(std::string_view linha, const Campo& c) {
 
 std::string nomeSugerido(Leiaute l, TipoRep rep, std::string_view cab) {
     if (l == Leiaute::Portaria1510)
-        return "AFD" + campoDe(cab, p1510::cabecalho::numeroRep) + campoDe(cab, p1510::cabecalho::id) + ".txt";
+        return "AFD" + campoDe(cab, p1510::cabecalho::numeroRep) + campoDe(cab, p1510::cabecalho::id) +
+               ".txt";
     const std::string numero = campoDe(cab, p671::cabecalho::numeroRep);
     const std::string id = campoDe(cab, p671::cabecalho::id);
     switch (rep) {
@@ -153,10 +154,10 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         for (const char16_t ch : l)
             latin1 += char(ch);
         const std::string_view s(latin1.data() + li.inicio, li.tamanho);
-        if (s.size() < 10 || !digitos(kNsr.de(s)))
-            return recusa(numero + " não é um registro do AFD ('" + citar(s) + "').");
         if (kNsr.de(s) == kNsrTrailer) {
             trailers.push_back(k);
+        } else if (s.size() < 10 || !digitos(kNsr.de(s))) {
+            return recusa(numero + " não é um registro do AFD ('" + citar(s) + "').");
         } else if (kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1') {
             cabecalhos.push_back(k);
         } else {
@@ -164,7 +165,9 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
             registros.push_back(li);
         }
     }
-    const auto texto = [&](std::size_t k) { return std::string_view(latin1.data() + todas[k].inicio, todas[k].tamanho); };
+    const auto texto = [&](std::size_t k) {
+        return std::string_view(latin1.data() + todas[k].inicio, todas[k].tamanho);
+    };
     const char* naoTerminou = ": a coleta não terminou (foi interrompida em \"Parar\" ou por um \"erro\").";
     if (cabecalhos.empty() && trailers.empty())
         return recusa(std::string("Faltam o cabeçalho e o trailer") + naoTerminou);
@@ -218,7 +221,8 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         const char tipo = s[kPosTipo];
         if (tipo >= '0' && tipo <= '9') ++m.porTipo[std::size_t(tipo - '0')];
         temTipo7 = temTipo7 || tipo == '7';
-        if (comCrc.empty() && tipo >= '2' && tipo <= '5' && s.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
+        if (comCrc.empty() && tipo >= '2' && tipo <= '5' &&
+            s.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
             comCrc = s;
     }
     m.registros = escritas.size();
@@ -229,7 +233,8 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
     const bool de671 = m.leiaute == Leiaute::Portaria671;
     const std::size_t nContagens = de671 ? p671::trailer::kContagens : p1510::trailer::kContagens;
     if (de671)
-        trailer = p671::Trailer({m.porTipo[2], m.porTipo[3], m.porTipo[4], m.porTipo[5], m.porTipo[6], m.porTipo[7]});
+        trailer = p671::Trailer(
+            {m.porTipo[2], m.porTipo[3], m.porTipo[4], m.porTipo[5], m.porTipo[6], m.porTipo[7]});
     else
         trailer = p1510::Trailer({m.porTipo[2], m.porTipo[3], m.porTipo[4], m.porTipo[5]});
     if (trailer != trailerDoRep) {
@@ -242,15 +247,16 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
                 if (!diferencas.empty()) diferencas += "; ";
                 const std::string_view doRep = c.de(trailerDoRep);
                 diferencas += "tipo " + n(i + 2) + ": " +
-                              (digitos(doRep) ? n(valor(doRep)) : "'" + citar(doRep) + "'") + " no trailer, " +
-                              n(m.porTipo[i + 2]) + " gravados";
+                              (digitos(doRep) ? n(valor(doRep)) : "'" + citar(doRep) + "'") +
+                              " no trailer, " + n(m.porTipo[i + 2]) + " gravados";
             }
         }
-        m.avisos.push_back(diferencas.empty()
-                               ? "O trailer do REP estava fora do leiaute; o arquivo foi gravado com um trailer "
-                                 "que conta os registros gravados."
-                               : "O trailer do REP não confere com os registros gravados (" + diferencas +
-                                     "); o arquivo foi gravado com as contagens corretas.");
+        m.avisos.push_back(
+            diferencas.empty()
+                ? "O trailer do REP estava fora do leiaute; o arquivo foi gravado com um trailer "
+                  "que conta os registros gravados."
+                : "O trailer do REP não confere com os registros gravados (" + diferencas +
+                      "); o arquivo foi gravado com as contagens corretas.");
     }
 
     // The file.
@@ -284,8 +290,9 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         m.avisos.push_back("Arquivo parcial: " + FaixaNsr(m.nsrInicial, m.nsrFinal) +
                            " (o AFD de um REP-C cobre toda a memória, desde o NSR 1).");
     if (m.faltantes > 0)
-        m.avisos.push_back(m.faltantes == 1 ? "Falta 1 NSR entre o primeiro e o último registro."
-                                            : "Faltam " + n(m.faltantes) + " NSR entre o primeiro e o último registro.");
+        m.avisos.push_back(m.faltantes == 1
+                               ? "Falta 1 NSR entre o primeiro e o último registro."
+                               : "Faltam " + n(m.faltantes) + " NSR entre o primeiro e o último registro.");
     if (m.repetidasDescartadas > 0)
         m.avisos.push_back(m.repetidasDescartadas == 1
                                ? "1 linha repetida foi gravada uma vez só."

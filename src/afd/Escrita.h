@@ -19,8 +19,9 @@ struct Montagem {
     bool gravavel = false;
     std::string motivo; // UTF-8
 
-    std::string bytes;        // the file
-    std::string nomeSugerido; // "AFD" + REP number + employer CNPJ/CPF + "REP_C.txt" (docs/afd.md for the rest)
+    std::string bytes; // the file
+    std::string
+        nomeSugerido; // "AFD" + REP number + employer CNPJ/CPF + "REP_C.txt" (docs/afd.md for the rest)
     Leiaute leiaute = Leiaute::Portaria671;
     TipoRep rep = TipoRep::RepC; // 671 only
 

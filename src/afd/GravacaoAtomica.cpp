@@ -72,15 +72,18 @@ int criarTemporario(const std::string& pasta, const std::string& nome, mode_t mo
 } // namespace
 
 Gravacao GravarAtomicamente(const std::string& caminho, std::string_view bytes) {
-    if (caminho.empty() || caminho.back() == '/') return {false, "Não foi possível salvar: falta o nome do arquivo."};
+    if (caminho.empty() || caminho.back() == '/')
+        return {false, "Não foi possível salvar: falta o nome do arquivo."};
     // An existing target keeps its permissions; a new one gets the usual ones, less the umask.
     mode_t modo = 0666;
     struct stat alvo {};
     if (::lstat(caminho.c_str(), &alvo) == 0) {
         if (S_ISLNK(alvo.st_mode))
-            return {false, "Não foi possível salvar: o destino é um link simbólico, e o arquivo não é gravado "
-                           "através de links."};
-        if (!S_ISREG(alvo.st_mode)) return {false, "Não foi possível salvar: o destino não é um arquivo comum."};
+            return {false,
+                    "Não foi possível salvar: o destino é um link simbólico, e o arquivo não é gravado "
+                    "através de links."};
+        if (!S_ISREG(alvo.st_mode))
+            return {false, "Não foi possível salvar: o destino não é um arquivo comum."};
         modo = alvo.st_mode & 07777;
     } else if (errno != ENOENT) {
         return falha("ao examinar o destino", errno);
@@ -118,7 +121,8 @@ Gravacao GravarAtomicamente(const std::string& caminho, std::string_view bytes) 
         const int e = errno;
         ::close(pasta);
         if (r != 0 && e != EINVAL)
-            return {false, "O arquivo foi salvo, mas a pasta não confirmou a gravação no disco: " + causa(e) + "."};
+            return {false,
+                    "O arquivo foi salvo, mas a pasta não confirmou a gravação no disco: " + causa(e) + "."};
     }
     return {true, {}};
 }

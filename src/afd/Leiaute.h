@@ -129,11 +129,11 @@ private:
 enum class TipoRep { RepC, RepA, RepP };
 const char* NomeTipoRep(TipoRep t); // "REP-C", "REP-A", "REP-P"
 enum class MotivoTipoRep {
-    MarcacaoRepP,   // the file holds type 7 records: only a REP-P writes them
-    CrcCabecalho,   // the header's CRC matches one variant: MODBUS for REP-C, KERMIT for REP-A
-    Modelo,         // the header's CRC matches neither; a model is named (REP-C) or not (REP-A)
-    CrcRegistro,    // no usable header; the first record with a CRC that matches one variant
-    Presumido,      // nothing to go by: REP-C, the kind that fills the fiscal port
+    MarcacaoRepP, // the file holds type 7 records: only a REP-P writes them
+    CrcCabecalho, // the header's CRC matches one variant: MODBUS for REP-C, KERMIT for REP-A
+    Modelo,       // the header's CRC matches neither; a model is named (REP-C) or not (REP-A)
+    CrcRegistro,  // no usable header; the first record with a CRC that matches one variant
+    Presumido,    // nothing to go by: REP-C, the kind that fills the fiscal port
 };
 // MODBUS for REP-C, KERMIT for REP-A and REP-P.
 VarianteCrc VarianteDoRep(TipoRep t);

@@ -57,7 +57,8 @@ bool ArquivoLido::ler(const std::string& caminho) {
     if (::fstat(d.fd(), &st) != 0) return falha(causa(errno));
     if (S_ISDIR(st.st_mode)) return falha(causa(EISDIR));
     const bool comum = S_ISREG(st.st_mode);
-    if (comum && std::uint64_t(st.st_size) > kMaxBytesArquivo) return falha("passa de 1 GiB, grande demais para um AFD");
+    if (comum && std::uint64_t(st.st_size) > kMaxBytesArquivo)
+        return falha("passa de 1 GiB, grande demais para um AFD");
     if (comum) ::posix_fadvise(d.fd(), 0, 0, POSIX_FADV_SEQUENTIAL);
 
     // A regular file is read in one buffer of its size (it may still grow or shrink meanwhile); anything

@@ -33,16 +33,16 @@ std::string inicio(std::uint32_t nsr, char tipo, const DataHora& quando) {
 std::string Linha(const Cabecalho& c, VarianteCrc v) {
     std::string s = std::string(kNsrCabecalho) + '1' + c.tipoIdEmpregador + Alfanumerico(c.idEmpregador, 14) +
                     Alfanumerico(c.cnoCaepf, 14) + Alfanumerico(c.razaoSocial, 150) +
-                    NumericoTexto(c.numeroRep, 17) + TextoData671(c.primeiraData) + TextoData671(c.ultimaData) +
-                    TextoDataHora671(c.geracao) + std::string(kVersaoLeiaute) + c.tipoIdFabricante +
-                    Alfanumerico(c.idFabricante, 14) + Alfanumerico(c.modelo, 30);
+                    NumericoTexto(c.numeroRep, 17) + TextoData671(c.primeiraData) +
+                    TextoData671(c.ultimaData) + TextoDataHora671(c.geracao) + std::string(kVersaoLeiaute) +
+                    c.tipoIdFabricante + Alfanumerico(c.idFabricante, 14) + Alfanumerico(c.modelo, 30);
     return ComCrc(std::move(s), v);
 }
 
 std::string Linha(const Empregador& e, VarianteCrc v) {
     return ComCrc(inicio(e.nsr, '2', e.quando) + Alfanumerico(e.cpfResponsavel, 14) + e.tipoId +
-                      Alfanumerico(e.id, 14) + Alfanumerico(e.cnoCaepf, 14) + Alfanumerico(e.razaoSocial, 150) +
-                      Alfanumerico(e.local, 100),
+                      Alfanumerico(e.id, 14) + Alfanumerico(e.cnoCaepf, 14) +
+                      Alfanumerico(e.razaoSocial, 150) + Alfanumerico(e.local, 100),
                   v);
 }
 
@@ -51,13 +51,14 @@ std::string Linha(const Marcacao& m, VarianteCrc v) {
 }
 
 std::string Linha(const AjusteRelogio& a, VarianteCrc v) {
-    return ComCrc(inicio(a.nsr, '4', a.antes) + TextoDataHora671(a.depois) + Alfanumerico(a.cpfResponsavel, 11),
-                  v);
+    return ComCrc(
+        inicio(a.nsr, '4', a.antes) + TextoDataHora671(a.depois) + Alfanumerico(a.cpfResponsavel, 11), v);
 }
 
 std::string Linha(const Empregado& e, VarianteCrc v) {
-    return ComCrc(inicio(e.nsr, '5', e.quando) + e.operacao + Alfanumerico(e.cpf, 12) + Alfanumerico(e.nome, 52) +
-                      Alfanumerico(e.outros, 4) + Alfanumerico(e.cpfResponsavel, 11),
+    return ComCrc(inicio(e.nsr, '5', e.quando) + e.operacao + Alfanumerico(e.cpf, 12) +
+                      Alfanumerico(e.nome, 52) + Alfanumerico(e.outros, 4) +
+                      Alfanumerico(e.cpfResponsavel, 11),
                   v);
 }
 

@@ -58,8 +58,7 @@ std::string TextoRelatorio(const Relatorio& r, std::string_view nomeArquivo) {
     if (de671)
         t += r.assinatura ? "Assinatura digital: presente (não verificada)\n"
                           : "Assinatura digital: ausente (só o REP assina o seu AFD)\n";
-    if (r.comCrcAnexo > 0)
-        t += "Registros com CRC-16 anexo, fora do leiaute: " + n(r.comCrcAnexo) + "\n";
+    if (r.comCrcAnexo > 0) t += "Registros com CRC-16 anexo, fora do leiaute: " + n(r.comCrcAnexo) + "\n";
     if (r.utf8) t += "Codificação: UTF-8 em vez de ISO-8859-1\n";
     t += "Resultado: " + Conclusao(r) + "\n";
     if (r.valido()) return t;

@@ -112,7 +112,8 @@ inline bool palavraEspecial(std::uint64_t x) {
 
 } // namespace
 
-Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep) : leiaute_(leiaute), rep_(rep) {
+Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep)
+    : leiaute_(leiaute), rep_(rep) {
     r_.leiaute = leiaute;
     r_.leiauteReconhecido = reconhecido;
     r_.rep = rep;
@@ -169,7 +170,8 @@ bool Verificador::examinarTexto(std::string_view s) {
         static constexpr char kHex[] = "0123456789ABCDEF";
         const auto c = static_cast<unsigned char>(s[controle]);
         const char hex[5] = {'0', 'x', kHex[c >> 4], kHex[c & 0xF], 0};
-        problema(Falha::Caractere, "caractere de controle ", hex, " na posição ", std::uint64_t(controle + 1));
+        problema(Falha::Caractere, "caractere de controle ", hex, " na posição ",
+                 std::uint64_t(controle + 1));
     }
     return !utf8;
 }
@@ -294,8 +296,8 @@ void Verificador::conferirSequencia(std::uint64_t nsr, std::string_view s) {
                 problema(Falha::NsrFalta, "NSR ", Nsr9(esperado_), " esperado, encontrado ", Nsr9(nsr),
                          " (falta 1 registro)");
             else
-                problema(Falha::NsrFalta, "NSR ", Nsr9(esperado_), " esperado, encontrado ", Nsr9(nsr), " (faltam ",
-                         falta, " registros)");
+                problema(Falha::NsrFalta, "NSR ", Nsr9(esperado_), " esperado, encontrado ", Nsr9(nsr),
+                         " (faltam ", falta, " registros)");
         } else if (nsr + 1 == esperado_) {
             problema(Falha::NsrRepetido, "NSR ", Nsr9(nsr), " repetido",
                      s == anterior_ ? " (linha igual à anterior)" : "");
@@ -340,8 +342,8 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
         const std::uint64_t escrito = valor(c.substr(0, fim));
         const std::uint64_t contado = r_.porTipo[std::size_t(tipo - '0')];
         if (escrito != contado)
-            problema(Falha::Contagem, "o trailer conta ", escrito, " registros do tipo ", tipo, ", o arquivo tem ",
-                     contado);
+            problema(Falha::Contagem, "o trailer conta ", escrito, " registros do tipo ", tipo,
+                     ", o arquivo tem ", contado);
     }
 }
 
@@ -349,8 +351,8 @@ void Verificador::lerAssinatura(std::string_view s) {
     estado_ = Estado::DepoisAssinatura;
     r_.assinatura = true;
     // A REP-A or REP-P writes a fixed placeholder; a REP-C's own signature is in a format of its own.
-    const bool marcador = s.size() == p671::kTamanhoAssinaturaP7s && s.substr(0, p671::kAssinaturaP7s.size()) ==
-                                                                       p671::kAssinaturaP7s &&
+    const bool marcador = s.size() == p671::kTamanhoAssinaturaP7s &&
+                          s.substr(0, p671::kAssinaturaP7s.size()) == p671::kAssinaturaP7s &&
                           s.find_first_not_of(' ', p671::kAssinaturaP7s.size()) == std::string_view::npos;
     if (rep_.tipo != TipoRep::RepC && !marcador)
         problema(Falha::Campo, "a linha de assinatura de um ", NomeTipoRep(rep_.tipo), " deve ser ",
@@ -378,13 +380,15 @@ void Verificador::conferirPeriodo() {
         !(com1510 && primeira_.aaaammdd() == menorComAjuste_))
         problemaNaLinha(linhaCabecalho_, Falha::Periodo, "a primeira data do cabeçalho é ", data(primeira_),
                         ", a dos registros é ", texto(menorData_));
-    if (cabecalhoUltima_ && ultima_.aaaammdd() != maiorData_ && !(com1510 && ultima_.aaaammdd() == maiorComAjuste_))
+    if (cabecalhoUltima_ && ultima_.aaaammdd() != maiorData_ &&
+        !(com1510 && ultima_.aaaammdd() == maiorComAjuste_))
         problemaNaLinha(linhaCabecalho_, Falha::Periodo, "a última data do cabeçalho é ", data(ultima_),
                         ", a dos registros é ", texto(maiorData_));
     // Without a clock set in the file, nothing can make a record later than the file itself.
     if (cabecalhoGeracao_ && temInstante_ && !temAjuste_) {
-        const std::int64_t geracao =
-            leiaute_ == Leiaute::Portaria671 ? geracao_.minutosUtc() : geracao_.minutosUtc() + geracao_.fusoMinutos;
+        const std::int64_t geracao = leiaute_ == Leiaute::Portaria671
+                                         ? geracao_.minutosUtc()
+                                         : geracao_.minutosUtc() + geracao_.fusoMinutos;
         if (geracao < ultimoInstante_)
             problemaNaLinha(linhaCabecalho_, Falha::Periodo,
                             "o arquivo foi gerado antes do último registro que contém");
@@ -401,7 +405,8 @@ Relatorio Verificador::concluir() {
     std::stable_sort(r_.problemas.begin(), r_.problemas.end(),
                      [](const Problema& a, const Problema& b) { return a.linha < b.linha; });
     // File-wide problems go last.
-    std::stable_partition(r_.problemas.begin(), r_.problemas.end(), [](const Problema& p) { return p.linha > 0; });
+    std::stable_partition(r_.problemas.begin(), r_.problemas.end(),
+                          [](const Problema& p) { return p.linha > 0; });
     return std::move(r_);
 }
 
@@ -462,8 +467,7 @@ bool ehCabecalho(std::string_view s) {
     return s.size() >= 10 && kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1';
 }
 
-template <class Fonte>
-Relatorio validar(const Fonte& fonte) {
+template <class Fonte> Relatorio validar(const Fonte& fonte) {
     // The layout and the kind of REP come from the first lines.
     Fonte f = fonte;
     DetectorLeiaute detector;
@@ -478,7 +482,8 @@ Relatorio validar(const Fonte& fonte) {
         if (comCrc.empty() && linha.size() > kPosTipo && linha[kPosTipo] >= '2' && linha[kPosTipo] <= '5' &&
             linha.size() == TamanhoRegistro(Leiaute::Portaria671, linha[kPosTipo]))
             comCrc = linha;
-        if (linha.size() > kPosTipo && linha[kPosTipo] == '7' && kNsr.de(linha) != kNsrTrailer) temTipo7 = true;
+        if (linha.size() > kPosTipo && linha[kPosTipo] == '7' && kNsr.de(linha) != kNsrTrailer)
+            temTipo7 = true;
     }
     const Leiaute leiaute = detector.leiaute();
     const auto passar = [&](IdentificacaoRep rep) {

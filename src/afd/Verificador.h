@@ -38,12 +38,10 @@ public:
 private:
     enum class Estado { Inicio, Registros, DepoisTrailer, DepoisAssinatura };
 
-    template <class... P>
-    void problema(Falha f, const P&... partes) {
+    template <class... P> void problema(Falha f, const P&... partes) {
         problemaNaLinha(numero_, f, partes...);
     }
-    template <class... P>
-    void problemaNaLinha(std::uint64_t linha, Falha f, const P&... partes) {
+    template <class... P> void problemaNaLinha(std::uint64_t linha, Falha f, const P&... partes) {
         ++r_.totalProblemas;
         if (r_.problemas.size() >= kMaxProblemasListados) return;
         std::string t;

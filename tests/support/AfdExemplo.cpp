@@ -20,8 +20,8 @@ afd::DataHora em(int dia, int hora, int minuto, int mes = 3) {
 }
 
 const std::array<std::string, 3>& cpfs() {
-    static const std::array<std::string, 3> c = {afd::CompletarCpf("123456789"), afd::CompletarCpf("987654321"),
-                                                 afd::CompletarCpf("111444777")};
+    static const std::array<std::string, 3> c = {
+        afd::CompletarCpf("123456789"), afd::CompletarCpf("987654321"), afd::CompletarCpf("111444777")};
     return c;
 }
 
@@ -96,16 +96,17 @@ std::vector<std::string> Afd671(const Opcoes671& o) {
     geracao.hora = 23;
     geracao.minuto = 0;
     const bool repC = o.rep == afd::TipoRep::RepC;
-    linhas.push_back(Linha(Cabecalho{'1', kCnpjEmpregador, "", kRazaoSocial, repC ? kNumeroRep : "99999999999999999",
-                                     primeira, ultima, geracao, '1', afd::CompletarCnpj("987654320001"),
-                                     repC ? "VELTOREP PLUS" : ""},
+    linhas.push_back(Linha(Cabecalho{'1', kCnpjEmpregador, "", kRazaoSocial,
+                                     repC ? kNumeroRep : "99999999999999999", primeira, ultima, geracao, '1',
+                                     afd::CompletarCnpj("987654320001"), repC ? "VELTOREP PLUS" : ""},
                            v));
     linhas.insert(linhas.end(), registros.begin(), registros.end());
     linhas.push_back(Trailer(contagens));
     if (o.assinatura)
-        linhas.push_back(o.rep == afd::TipoRep::RepC
-                             ? std::string("MFRGGZDFMZTWQ2LKNNWG23TPOBYXE43UOV3HO6DZPIYTEMZUGU3DOOBZGAYTEMZUGU3DOOBZGA")
-                             : AssinaturaP7s());
+        linhas.push_back(
+            o.rep == afd::TipoRep::RepC
+                ? std::string("MFRGGZDFMZTWQ2LKNNWG23TPOBYXE43UOV3HO6DZPIYTEMZUGU3DOOBZGAYTEMZUGU3DOOBZGA")
+                : AssinaturaP7s());
     return linhas;
 }
 
@@ -136,7 +137,8 @@ std::vector<std::string> Afd1510(const Opcoes1510& o) {
     afd::DataHora geracao = ultima;
     geracao.hora = 23;
     std::vector<std::string> linhas;
-    linhas.push_back(Linha(Cabecalho{'1', kCnpjEmpregador, "", kRazaoSocial, kNumeroRep, em(1, 7, 0), ultima, geracao}));
+    linhas.push_back(
+        Linha(Cabecalho{'1', kCnpjEmpregador, "", kRazaoSocial, kNumeroRep, em(1, 7, 0), ultima, geracao}));
     linhas.insert(linhas.end(), registros.begin(), registros.end());
     linhas.push_back(Trailer(contagens));
     return linhas;
