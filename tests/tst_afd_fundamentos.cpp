@@ -45,9 +45,9 @@ void TstAfdFundamentos::crcValoresDeConferencia() {
 }
 
 void TstAfdFundamentos::crcTabelaIgualAoAlgoritmoPorBit() {
-    // Every length from 0 to 40 crosses the eight-byte steps and the tail; high bytes included.
+    // Lengths from 0 to 400 cross the sixteen- and four-byte steps and the tail; high bytes too.
     std::string s;
-    for (int n = 0; n <= 40; ++n) {
+    for (int n = 0; n <= 400; ++n) {
         for (const VarianteCrc v : {VarianteCrc::Modbus, VarianteCrc::Kermit})
             QCOMPARE(Crc16(v, s), Crc16PorBit(v, s));
         s.push_back(char(n * 37 + 200));

@@ -4,6 +4,7 @@
 #include "AfdExemplo.h"
 #include "afd/Crc16.h"
 #include "afd/DigitosVerificadores.h"
+#include "afd/Passagem.h"
 #include "afd/Registros.h"
 #include "afd/TextoRelatorio.h"
 #include "afd/Validacao.h"
@@ -53,6 +54,7 @@ private slots:
     void periodoDoCabecalho();
     void codificacao();
     void listaDeLinhasIgualAosBytes();
+    void partesIguaisAUmaPassagem();
     void problemasLimitados();
     void textoDoRelatorio();
 };
@@ -414,6 +416,66 @@ void TstAfdValidacao::listaDeLinhasIgualAosBytes() {
     for (std::size_t i = 0; i < a.problemas.size(); ++i)
         QCOMPARE(a.problemas[i].texto, b.problemas[i].texto);
     QCOMPARE(a.porTipo, b.porTipo);
+}
+
+// A large file is checked in parts at once; wherever the cuts fall, the report is the single pass's.
+void TstAfdValidacao::partesIguaisAUmaPassagem() {
+    const auto igual = [](const Relatorio& a, const Relatorio& b) {
+        if (a.totalProblemas != b.totalProblemas || a.problemas.size() != b.problemas.size() ||
+            a.porTipo != b.porTipo || a.linhas != b.linhas || a.nsrInicial != b.nsrInicial ||
+            a.nsrFinal != b.nsrFinal || a.assinatura != b.assinatura || a.utf8 != b.utf8 ||
+            a.comCrcAnexo != b.comCrcAnexo || a.rep.tipo != b.rep.tipo)
+            return false;
+        for (std::size_t i = 0; i < a.problemas.size(); ++i)
+            if (a.problemas[i].texto != b.problemas[i].texto ||
+                a.problemas[i].linha != b.problemas[i].linha || a.problemas[i].falha != b.problemas[i].falha)
+                return false;
+        return true;
+    };
+    std::vector<std::string> arquivos;
+    Linhas l = Afd671({.marcacoes = 30, .assinatura = true});
+    arquivos.push_back(Arquivo(l));
+    Linhas gaps = l;
+    gaps.erase(gaps.begin() + 9);
+    gaps.insert(gaps.begin() + 14, gaps[14]);
+    std::swap(gaps[20], gaps[21]);
+    gaps[25][30] = '7';
+    gaps.insert(gaps.begin() + 5, "");
+    arquivos.push_back(Arquivo(gaps));
+    Linhas desordem = l;
+    desordem.insert(desordem.begin() + 12, desordem[0]);                   // a header in the middle
+    desordem.insert(desordem.begin() + 20, desordem[desordem.size() - 2]); // a trailer in the middle
+    arquivos.push_back(Arquivo(desordem));
+    arquivos.push_back(Arquivo(Afd671({.marcacoes = 20, .rep = TipoRep::RepP})));
+    arquivos.push_back(Arquivo(Afd1510({.marcacoes = 25})));
+    arquivos.push_back(utf8DeLatin1(Arquivo(l)));
+    std::string lf = Arquivo(l);
+    lf.erase(lf.find("\r\n", 500), 1);
+    arquivos.push_back(lf);
+    for (const std::string& a : arquivos) {
+        const Relatorio uma = Validar(a);
+        std::vector<std::size_t> inicios;
+        for (std::size_t p = a.find('\n'); p != std::string::npos && p + 1 < a.size();
+             p = a.find('\n', p + 1))
+            inicios.push_back(p + 1);
+        for (const std::size_t c : inicios)
+            QVERIFY2(igual(uma, interno::ValidarBytesEmPartes(a, {c})), qPrintable(QString::number(c)));
+        for (std::size_t i = 0; i + 7 < inicios.size(); i += 3)
+            QVERIFY(
+                igual(uma, interno::ValidarBytesEmPartes(a, {inicios[i], inicios[i + 3], inicios[i + 7]})));
+    }
+    // Past the limit of listed problems too.
+    std::string muitos = Arquivo(Afd671({.marcacoes = 0}));
+    std::string lixo;
+    for (std::size_t i = 0; i < 1500; ++i)
+        lixo += "x\r\n";
+    muitos.insert(muitos.find("\r\n") + 2, lixo);
+    const std::size_t meio = muitos.find('\n', muitos.size() / 2) + 1;
+    QVERIFY(igual(Validar(muitos), interno::ValidarBytesEmPartes(muitos, {meio})));
+    // And a file big enough to be split on its own.
+    const std::string grande = Arquivo(Afd671({.marcacoes = 60000}));
+    QVERIFY(interno::PartesPara(grande.size()) >= 1);
+    QVERIFY(igual(Validar(grande), interno::ValidarBytesEmPartes(grande, {})));
 }
 
 void TstAfdValidacao::problemasLimitados() {

@@ -66,6 +66,9 @@ void Verificador::conferirCrc(std::string_view s, VarianteCrc v) {
     const std::size_t n = s.size() - p671::kCrc;
     const std::string_view campo = s.substr(n);
     const std::uint16_t calculado = Crc16(v, s.substr(0, n));
+    char texto[4];
+    EscreverCrc(calculado, texto);
+    if (std::memcmp(texto, campo.data(), 4) == 0) return;
     std::uint16_t escrito = 0;
     if (!LerCrc(campo, escrito))
         problema(Falha::Crc, "CRC-16 '", Citacao{campo}, "' não é hexadecimal (calculado ",
@@ -82,30 +85,33 @@ bool Verificador::data671(std::string_view campo, const char* nome, DataHora& sa
     return false;
 }
 
+namespace {
+// Two digits at p forming a number up to `maximo`, or -1.
+inline int doisDigitos(const char* p, unsigned maximo) {
+    const unsigned a = unsigned(p[0] - '0'), b = unsigned(p[1] - '0');
+    const unsigned v = a * 10 + b;
+    return a <= 9 && b <= 9 && v <= maximo ? int(v) : -1;
+}
+} // namespace
+
 bool Verificador::dataHora671(std::string_view campo, const char* nome, DataHora& saida) {
-    // Most records share their day with the one before: a day already found to exist is not checked again.
-    if (std::memcmp(campo.data(), dataCache_, sizeof dataCache_) == 0) {
-        DataHora d = dataCacheValor_;
-        int segundos = 0;
-        const auto dois = [&](std::size_t i, int& v) {
-            const char a = campo[i], b = campo[i + 1];
-            if (a < '0' || a > '9' || b < '0' || b > '9') return false;
-            v = (a - '0') * 10 + (b - '0');
-            return true;
-        };
-        int fh = 0, fm = 0;
-        if (campo[10] == 'T' && campo[13] == ':' && campo[16] == ':' &&
-            (campo[19] == '-' || campo[19] == '+') && dois(11, d.hora) && dois(14, d.minuto) &&
-            dois(17, segundos) && dois(20, fh) && dois(22, fm) && d.hora <= 23 && d.minuto <= 59 &&
-            segundos == 0 && fh <= 14 && fm <= 59 && (fh < 14 || fm == 0)) {
-            d.fusoMinutos = (campo[19] == '-' ? -1 : 1) * (fh * 60 + fm);
-            saida = d;
+    // Records in a row mostly share their day and their zone: a day already found to exist, with the same
+    // ":00-0300" after the minutes, needs only its hour and minute read.
+    const char* c = campo.data();
+    if (std::memcmp(c, dataCache_, 10) == 0 && std::memcmp(c + 16, sufixoCache_, 8) == 0 && c[10] == 'T' &&
+        c[13] == ':') {
+        const int hora = doisDigitos(c + 11, 23), minuto = doisDigitos(c + 14, 59);
+        if (hora >= 0 && minuto >= 0) {
+            saida = dataCacheValor_;
+            saida.hora = hora;
+            saida.minuto = minuto;
             return true;
         }
     }
     const FalhaData f = LerDataHora671(campo, saida);
     if (f == FalhaData::Nenhuma) {
-        std::memcpy(dataCache_, campo.data(), sizeof dataCache_);
+        std::memcpy(dataCache_, c, 10);
+        std::memcpy(sufixoCache_, c + 16, 8);
         dataCacheValor_ = saida;
         return true;
     }
@@ -139,13 +145,25 @@ bool Verificador::dataHora1510(std::string_view data, std::string_view hora, con
 // A CPF in a field of 11 or more positions: its 11 digits, with blanks after them (the layout's fill) or
 // zeros before them (one maker's).
 void Verificador::conferirCpf(std::string_view campo, const char* nome) {
+    CampoCerto chave;
+    CampoCerto* lugar = nullptr;
+    if (campo.size() >= 11 && campo.size() <= 16) {
+        std::memcpy(&chave.inicio, campo.data(), 8);
+        std::memcpy(&chave.fim, campo.data() + campo.size() - 8, 8);
+        chave.tamanho = campo.size();
+        lugar = &cpfsCertos_[((chave.inicio ^ (chave.fim * 31)) * 0x9E3779B97F4A7C15ull) >> 52];
+        if (lugar->inicio == chave.inicio && lugar->fim == chave.fim && lugar->tamanho == chave.tamanho)
+            return;
+    }
     const std::string_view s = semBrancosAFim(campo);
     if (s.size() >= 11 && digitos(s)) {
         const std::string_view zeros = s.substr(0, s.size() - 11);
         if (zeros.find_first_not_of('0') == std::string_view::npos) {
-            if (!CpfValido(s.substr(s.size() - 11)))
-                problema(Falha::DigitoVerificador, nome, " ", Citacao{s.substr(s.size() - 11)},
-                         " com dígito verificador errado");
+            const std::string_view cpf = s.substr(s.size() - 11);
+            if (!CpfValido(cpf))
+                problema(Falha::DigitoVerificador, nome, " ", Citacao{cpf}, " com dígito verificador errado");
+            else if (lugar)
+                *lugar = chave;
             return;
         }
     }
@@ -211,8 +229,13 @@ void Verificador::dataDoRegistro(const DataHora& d, char tipo) {
     ampliar(menorComAjuste_, maiorComAjuste_);
     if (tipo == '4') return;
     ampliar(menorData_, maiorData_);
-    const std::int64_t instante =
-        leiaute_ == Leiaute::Portaria671 ? d.minutosUtc() : d.minutosUtc() + d.fusoMinutos;
+    if (dia != diaDoInstante_) {
+        diaDoInstante_ = dia;
+        diasDoInstante_ = d.diasCorridos();
+    }
+    // 1510 times have no zone: they compare as written.
+    const std::int64_t instante = diasDoInstante_ * 1440 + d.hora * 60 + d.minuto -
+                                  (leiaute_ == Leiaute::Portaria671 ? d.fusoMinutos : 0);
     if (!temInstante_ || instante > ultimoInstante_) ultimoInstante_ = instante;
     temInstante_ = true;
 }
@@ -328,6 +351,7 @@ void Verificador::campos671(std::string_view s, char tipo) {
 // predecessor is not in the file and the first hash cannot be checked.
 void Verificador::hashRepP(std::string_view s) {
     using namespace p671::marcacaoRepP;
+    if (meio_) dependeDoAnterior_ = true;
     const std::string_view escrito = hash.de(s);
     const std::string_view campos = s.substr(0, hash.inicio);
     if (!hex(escrito)) {

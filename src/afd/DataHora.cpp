@@ -41,8 +41,12 @@ void digitos(std::string& s, int valor, int largura) {
 
 } // namespace
 
+std::int64_t DataHora::diasCorridos() const {
+    return dias(ano, mes, dia);
+}
+
 std::int64_t DataHora::minutosUtc() const {
-    return dias(ano, mes, dia) * 1440 + hora * 60 + minuto - fusoMinutos;
+    return diasCorridos() * 1440 + hora * 60 + minuto - fusoMinutos;
 }
 
 bool DataExiste(int ano, int mes, int dia) {

@@ -15,6 +15,8 @@ struct DataHora {
 
     // yyyymmdd, for comparing dates.
     int aaaammdd() const { return ano * 10000 + mes * 100 + dia; }
+    // Days since 0001-01-01 (proleptic Gregorian calendar).
+    std::int64_t diasCorridos() const;
     // Minutes since 0001-01-01 00:00 UTC, for comparing instants.
     std::int64_t minutosUtc() const;
     bool operator==(const DataHora&) const = default;

@@ -1,5 +1,6 @@
-// Reads a file to validate it: a regular file in one read, anything else (a pipe, standard input) in
-// pieces, both up to kMaxBytesArquivo, which holds some twenty million punches.
+// Reads a file to validate it. A regular file is validated as it is read, a piece at a time, whatever its
+// size; anything else (a pipe, standard input) is read whole first, up to kMaxBytesArquivo, which holds
+// some twenty million punches.
 #pragma once
 
 #include "afd/Validacao.h"
@@ -11,6 +12,8 @@
 namespace afd {
 
 inline constexpr std::size_t kMaxBytesArquivo = std::size_t(1) << 30;
+// Of a line longer than this, read from a file, only the beginning is kept (the longest record has 331).
+inline constexpr std::size_t kMaxLinhaArquivo = std::size_t(1) << 20;
 
 class ArquivoLido {
 public:

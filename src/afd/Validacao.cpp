@@ -1,9 +1,11 @@
 #include "afd/Validacao.h"
 
+#include "afd/Passagem.h"
 #include "afd/Verificador.h"
 
 #include <algorithm>
 #include <cstring>
+#include <thread>
 
 namespace afd {
 namespace {
@@ -112,11 +114,12 @@ inline bool palavraEspecial(std::uint64_t x) {
 
 } // namespace
 
-Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep)
-    : leiaute_(leiaute), rep_(rep) {
+Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep, bool meio)
+    : leiaute_(leiaute), rep_(rep), meio_(meio) {
     r_.leiaute = leiaute;
     r_.leiauteReconhecido = reconhecido;
     r_.rep = rep;
+    if (meio) estado_ = Estado::Registros;
 }
 
 // False when the line is UTF-8: its lengths and CRC then mean nothing, and only that is said of it.
@@ -176,10 +179,18 @@ bool Verificador::examinarTexto(std::string_view s) {
     return !utf8;
 }
 
-void Verificador::linha(std::string_view s, Fim fim) {
+void Verificador::linha(const LinhaLida& l) {
+    std::string_view s = l.conteudo;
+    const Fim fim = l.fim;
     ++numero_;
     ++r_.linhas;
-    if (numero_ == 1 && comBom(s)) {
+    if (l.cortada) {
+        problema(Falha::Tamanho, "linha longa demais para um registro (mais de ", std::uint64_t(s.size()),
+                 " caracteres)");
+        if (inicioDoArquivo()) estado_ = Estado::Registros;
+        return;
+    }
+    if (inicioDoArquivo() && comBom(s)) {
         r_.utf8 = true;
         problema(Falha::Codificacao, "começa com a marca de UTF-8 (BOM), esperado ISO-8859-1");
         s.remove_prefix(3);
@@ -189,7 +200,7 @@ void Verificador::linha(std::string_view s, Fim fim) {
         problema(Falha::LinhaEmBranco, "linha em branco");
         return;
     }
-    const bool textoOk = examinarTexto(s);
+    const bool textoOk = l.limpo || examinarTexto(s);
 
     if (estado_ == Estado::DepoisAssinatura) {
         problema(Falha::Ordem, "linha depois da assinatura digital");
@@ -202,7 +213,7 @@ void Verificador::linha(std::string_view s, Fim fim) {
     }
     if (fim == Fim::Nenhum) problema(Falha::FimDeLinha, "sem CR LF no fim");
 
-    if (numero_ == 1 && !(comNsr && kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1')) {
+    if (inicioDoArquivo() && !(comNsr && kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1')) {
         problema(Falha::Ordem, "o arquivo deve começar pelo cabeçalho (tipo 1)");
         estado_ = Estado::Registros;
     }
@@ -230,6 +241,7 @@ void Verificador::linha(std::string_view s, Fim fim) {
 }
 
 void Verificador::lerCabecalho(std::string_view s, bool textoOk) {
+    if (meio_) dependeDoAnterior_ = true;
     if (estado_ != Estado::Inicio) {
         problema(Falha::Ordem, r_.porTipo[1] > 0 ? "cabeçalho repetido" : "cabeçalho fora da primeira linha");
         return;
@@ -285,29 +297,46 @@ void Verificador::lerRegistro(std::string_view s, std::uint64_t nsr, char tipo, 
         campos1510(s, tipo);
 }
 
+bool Verificador::problemaDeSequencia(std::uint64_t nsr, bool igualAoAnterior, Problema& p) const {
+    if (nsr == esperado_) return false;
+    if (nsr > esperado_) {
+        const std::uint64_t falta = nsr - esperado_;
+        p.falha = Falha::NsrFalta;
+        p.texto = "NSR " + Nsr9(esperado_) + " esperado, encontrado " + Nsr9(nsr) +
+                  (falta == 1 ? " (falta 1 registro)" : " (faltam " + std::to_string(falta) + " registros)");
+    } else if (nsr + 1 == esperado_) {
+        p.falha = Falha::NsrRepetido;
+        p.texto = "NSR " + Nsr9(nsr) + " repetido" + (igualAoAnterior ? " (linha igual à anterior)" : "");
+    } else {
+        p.falha = Falha::NsrForaDeOrdem;
+        p.texto = "NSR " + Nsr9(nsr) + " fora de ordem, esperado " + Nsr9(esperado_);
+    }
+    return true;
+}
+
 void Verificador::conferirSequencia(std::uint64_t nsr, std::string_view s) {
     if (!temNsr_) {
         temNsr_ = true;
         r_.nsrInicial = r_.nsrFinal = nsr;
-    } else if (nsr != esperado_) {
-        if (nsr > esperado_) {
-            const std::uint64_t falta = nsr - esperado_;
-            if (falta == 1)
-                problema(Falha::NsrFalta, "NSR ", Nsr9(esperado_), " esperado, encontrado ", Nsr9(nsr),
-                         " (falta 1 registro)");
-            else
-                problema(Falha::NsrFalta, "NSR ", Nsr9(esperado_), " esperado, encontrado ", Nsr9(nsr),
-                         " (faltam ", falta, " registros)");
-        } else if (nsr + 1 == esperado_) {
-            problema(Falha::NsrRepetido, "NSR ", Nsr9(nsr), " repetido",
-                     s == anterior_ ? " (linha igual à anterior)" : "");
-        } else {
-            problema(Falha::NsrForaDeOrdem, "NSR ", Nsr9(nsr), " fora de ordem, esperado ", Nsr9(esperado_));
+        if (meio_) {
+            linhaPrimeiroNsr_ = numero_;
+            primeiroNsr_ = nsr;
+            primeiraLinha_.assign(s.substr(0, kMaxAnterior));
+            tamanhoPrimeiraLinha_ = s.size();
+            problemasAntesDoPrimeiro_ = r_.problemas.size();
         }
+    } else {
+        Problema p;
+        if (problemaDeSequencia(nsr, nsr + 1 == esperado_ && igualAnterior(s), p)) problema(p.falha, p.texto);
     }
     r_.nsrFinal = std::max(r_.nsrFinal, nsr);
     esperado_ = nsr + 1;
-    anterior_ = s;
+    anterior_.assign(s.substr(0, kMaxAnterior));
+    tamanhoAnterior_ = s.size();
+}
+
+bool Verificador::igualAnterior(std::string_view s) const {
+    return s.size() == tamanhoAnterior_ && s.size() <= kMaxAnterior && s == anterior_;
 }
 
 void Verificador::lerTrailer(std::string_view s, bool textoOk) {
@@ -318,6 +347,9 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
     estado_ = Estado::DepoisTrailer;
     ++r_.porTipo[9];
     if (!textoOk) return;
+    trailer_.visto = true;
+    trailer_.linha = numero_;
+    trailer_.contados = r_.porTipo;
     const bool de671 = leiaute_ == Leiaute::Portaria671;
     const std::size_t esperado = TamanhoRegistro(leiaute_, '9');
     if (s.size() != esperado) {
@@ -339,11 +371,21 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
                      "' não numérica");
             continue;
         }
-        const std::uint64_t escrito = valor(c.substr(0, fim));
-        const std::uint64_t contado = r_.porTipo[std::size_t(tipo - '0')];
-        if (escrito != contado)
-            problema(Falha::Contagem, "o trailer conta ", escrito, " registros do tipo ", tipo,
-                     ", o arquivo tem ", contado);
+        trailer_.numerico[i] = true;
+        trailer_.escrito[i] = valor(c.substr(0, fim));
+    }
+}
+
+void Verificador::conferirContagens() {
+    if (!trailer_.visto) return;
+    const std::size_t n =
+        leiaute_ == Leiaute::Portaria671 ? p671::trailer::kContagens : p1510::trailer::kContagens;
+    for (std::size_t i = 0; i < n; ++i) {
+        const char tipo = char('2' + i);
+        const std::uint64_t contado = trailer_.contados[i + 2];
+        if (trailer_.numerico[i] && trailer_.escrito[i] != contado)
+            problemaNaLinha(trailer_.linha, Falha::Contagem, "o trailer conta ", trailer_.escrito[i],
+                            " registros do tipo ", tipo, ", o arquivo tem ", contado);
     }
 }
 
@@ -395,7 +437,72 @@ void Verificador::conferirPeriodo() {
     }
 }
 
+bool Verificador::juntar(const Verificador& b) {
+    if (b.dependeDoAnterior_ || estado_ != Estado::Registros) return false;
+    const std::uint64_t deslocamento = numero_;
+    const std::array<std::uint64_t, 10> antes = r_.porTipo;
+
+    // The NSR of the part's first record against the last one here, listed where one pass would list it.
+    Problema fronteira;
+    const bool igual = b.primeiroNsr_ + 1 == esperado_ && b.tamanhoPrimeiraLinha_ == tamanhoAnterior_ &&
+                       b.tamanhoPrimeiraLinha_ <= kMaxAnterior && b.primeiraLinha_ == anterior_;
+    const bool temFronteira = temNsr_ && b.temNsr_ && problemaDeSequencia(b.primeiroNsr_, igual, fronteira);
+    if (temFronteira) {
+        fronteira.linha = deslocamento + b.linhaPrimeiroNsr_;
+        fronteira.texto = "Linha " + std::to_string(fronteira.linha) + ": " + fronteira.texto;
+    }
+    r_.totalProblemas += b.r_.totalProblemas + (temFronteira ? 1 : 0);
+    for (std::size_t i = 0; i <= b.r_.problemas.size(); ++i) {
+        if (temFronteira && i == b.problemasAntesDoPrimeiro_ && r_.problemas.size() < kMaxProblemasListados)
+            r_.problemas.push_back(fronteira);
+        if (i == b.r_.problemas.size() || r_.problemas.size() >= kMaxProblemasListados) continue;
+        Problema p = b.r_.problemas[i];
+        if (p.linha > 0) {
+            const std::size_t prefixo = ("Linha " + std::to_string(p.linha)).size();
+            p.linha += deslocamento;
+            p.texto = "Linha " + std::to_string(p.linha) + p.texto.substr(prefixo);
+        }
+        r_.problemas.push_back(std::move(p));
+    }
+
+    for (std::size_t t = 0; t < r_.porTipo.size(); ++t)
+        r_.porTipo[t] += b.r_.porTipo[t];
+    if (b.trailer_.visto) {
+        trailer_ = b.trailer_;
+        trailer_.linha += deslocamento;
+        for (std::size_t t = 0; t < antes.size(); ++t)
+            trailer_.contados[t] += antes[t];
+    }
+    if (b.temNsr_) {
+        if (!temNsr_) r_.nsrInicial = b.r_.nsrInicial;
+        r_.nsrFinal = temNsr_ ? std::max(r_.nsrFinal, b.r_.nsrFinal) : b.r_.nsrFinal;
+        temNsr_ = true;
+        esperado_ = b.esperado_;
+        anterior_ = b.anterior_;
+        tamanhoAnterior_ = b.tamanhoAnterior_;
+    }
+    const auto menor = [](int& a, int outro) {
+        if (outro != 0 && (a == 0 || outro < a)) a = outro;
+    };
+    menor(menorData_, b.menorData_);
+    menor(menorComAjuste_, b.menorComAjuste_);
+    maiorData_ = std::max(maiorData_, b.maiorData_);
+    maiorComAjuste_ = std::max(maiorComAjuste_, b.maiorComAjuste_);
+    if (b.temInstante_ && (!temInstante_ || b.ultimoInstante_ > ultimoInstante_))
+        ultimoInstante_ = b.ultimoInstante_;
+    temInstante_ = temInstante_ || b.temInstante_;
+    temAjuste_ = temAjuste_ || b.temAjuste_;
+    r_.utf8 = r_.utf8 || b.r_.utf8;
+    r_.comCrcAnexo += b.r_.comCrcAnexo;
+    r_.assinatura = b.r_.assinatura;
+    r_.linhas += b.r_.linhas;
+    numero_ += b.numero_;
+    estado_ = b.estado_;
+    return true;
+}
+
 Relatorio Verificador::concluir() {
+    conferirContagens();
     if (numero_ == 0) {
         problemaNaLinha(0, Falha::ArquivoVazio, "Arquivo vazio");
     } else if (r_.porTipo[9] == 0) {
@@ -412,97 +519,39 @@ Relatorio Verificador::concluir() {
 
 } // namespace interno
 
-namespace {
+namespace interno {
 
-using interno::Fim;
-
-// The lines of a file's bytes, split at LF; a CR before the LF belongs to the line end.
-class FonteBytes {
-public:
-    explicit FonteBytes(std::string_view b) : b_(b) {}
-    bool proxima(std::string_view& linha, Fim& fim) {
-        if (pos_ >= b_.size()) return false;
-        const char* inicio = b_.data() + pos_;
-        const std::size_t resta = b_.size() - pos_;
-        const void* lf = std::memchr(inicio, '\n', resta);
-        if (!lf) {
-            linha = {inicio, resta};
-            fim = Fim::Nenhum;
-            pos_ = b_.size();
-            return true;
-        }
-        std::size_t n = std::size_t(static_cast<const char*>(lf) - inicio);
-        pos_ += n + 1;
-        if (n > 0 && inicio[n - 1] == '\r') {
-            --n;
-            fim = Fim::CrLf;
-        } else {
-            fim = Fim::Lf;
-        }
-        linha = {inicio, n};
-        return true;
-    }
-
-private:
-    std::string_view b_;
-    std::size_t pos_ = 0;
-};
-
-class FonteLista {
-public:
-    explicit FonteLista(const std::vector<std::string_view>& l) : l_(&l) {}
-    bool proxima(std::string_view& linha, Fim& fim) {
-        if (i_ >= l_->size()) return false;
-        linha = (*l_)[i_++];
-        fim = Fim::CrLf;
-        return true;
-    }
-
-private:
-    const std::vector<std::string_view>* l_;
-    std::size_t i_ = 0;
-};
-
-bool ehCabecalho(std::string_view s) {
-    return s.size() >= 10 && kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1';
+void Observar(Deteccao& d, std::string_view linha, bool primeira) {
+    if (primeira && comBom(linha)) linha.remove_prefix(3);
+    const bool comTipo = linha.size() > kPosTipo && kNsr.de(linha) != kNsrTrailer;
+    if (primeira && comTipo && kNsr.de(linha) == kNsrCabecalho && linha[kPosTipo] == '1') d.cabecalho = linha;
+    d.detector.observar(linha);
+    if (!comTipo) return;
+    const char tipo = linha[kPosTipo];
+    if (d.comCrc.empty() && tipo >= '2' && tipo <= '5' &&
+        linha.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
+        d.comCrc = linha;
+    if (tipo == '7') d.temTipo7 = true;
 }
 
-template <class Fonte> Relatorio validar(const Fonte& fonte) {
-    // The layout and the kind of REP come from the first lines.
-    Fonte f = fonte;
-    DetectorLeiaute detector;
-    std::string_view linha, cabecalho, comCrc;
-    Fim fim{};
-    bool primeira = true, temTipo7 = false;
-    while (!detector.basta() && f.proxima(linha, fim)) {
-        if (primeira && comBom(linha)) linha.remove_prefix(3);
-        if (primeira && ehCabecalho(linha)) cabecalho = linha;
-        primeira = false;
-        detector.observar(linha);
-        if (comCrc.empty() && linha.size() > kPosTipo && linha[kPosTipo] >= '2' && linha[kPosTipo] <= '5' &&
-            linha.size() == TamanhoRegistro(Leiaute::Portaria671, linha[kPosTipo]))
-            comCrc = linha;
-        if (linha.size() > kPosTipo && linha[kPosTipo] == '7' && kNsr.de(linha) != kNsrTrailer)
-            temTipo7 = true;
-    }
-    const Leiaute leiaute = detector.leiaute();
-    const auto passar = [&](IdentificacaoRep rep) {
-        interno::Verificador v(leiaute, detector.reconhecido(), rep);
-        Fonte g = fonte;
-        while (g.proxima(linha, fim))
-            v.linha(linha, fim);
-        return v.concluir();
-    };
-    const IdentificacaoRep rep = IdentificarRep(cabecalho, comCrc, temTipo7);
-    Relatorio r = passar(rep);
-    // Type 7 records make it a REP-P whatever the header says, and the checks follow the kind: when the first
-    // lines did not show them, the file is read again as a REP-P's.
-    if (leiaute == Leiaute::Portaria671 && r.porTipo[7] > 0 && rep.tipo != TipoRep::RepP)
-        r = passar(IdentificarRep(cabecalho, comCrc, true));
-    return r;
+std::size_t PartesPara(std::uint64_t bytes) {
+    const std::size_t nucleos = std::max(1u, std::thread::hardware_concurrency());
+    const std::size_t porTamanho = std::size_t(std::max<std::uint64_t>(1, bytes / (2 * kMinBytesPorParte)));
+    return std::min({nucleos, porTamanho, std::size_t(8)});
 }
 
-} // namespace
+Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::size_t>& cortes) {
+    std::vector<FonteBytes> partes;
+    std::size_t inicio = 0;
+    for (const std::size_t c : cortes) {
+        partes.emplace_back(bytes.substr(inicio, c - inicio));
+        inicio = c;
+    }
+    partes.emplace_back(bytes.substr(inicio));
+    return ValidarEmPartes(partes);
+}
+
+} // namespace interno
 
 std::uint64_t Relatorio::registros() const {
     std::uint64_t n = 0;
@@ -512,11 +561,21 @@ std::uint64_t Relatorio::registros() const {
 }
 
 Relatorio Validar(std::string_view bytes) {
-    return validar(FonteBytes(bytes));
+    // Parts of about equal size, each starting just after a LF.
+    const std::size_t n = interno::PartesPara(bytes.size());
+    std::vector<std::size_t> cortes;
+    for (std::size_t i = 1; i < n; ++i) {
+        const std::size_t de = std::max(cortes.empty() ? 0 : cortes.back(), bytes.size() / n * i);
+        const std::size_t lf = bytes.find('\n', de);
+        if (lf == std::string_view::npos || lf + 1 >= bytes.size()) break;
+        cortes.push_back(lf + 1);
+    }
+    return interno::ValidarBytesEmPartes(bytes, cortes);
 }
 
 Relatorio ValidarLinhas(const std::vector<std::string_view>& linhas) {
-    return validar(FonteLista(linhas));
+    std::vector<interno::FonteLista> uma{interno::FonteLista(linhas)};
+    return interno::ValidarEmPartes(uma);
 }
 
 } // namespace afd

@@ -4,16 +4,16 @@
 
 #include "afd/DataHora.h"
 #include "afd/DigitosVerificadores.h"
+#include "afd/Fontes.h"
 #include "afd/Validacao.h"
 
 #include <array>
+#include <vector>
 
 #include <string>
 #include <string_view>
 
 namespace afd::interno {
-
-enum class Fim { CrLf, Lf, Nenhum };
 
 // Pieces of a problem's text. Field contents are ISO-8859-1 and are quoted through Citacao, which turns
 // them into UTF-8 and cuts them short.
@@ -29,10 +29,18 @@ void Acrescentar(std::string& t, char c);
 void Acrescentar(std::string& t, Citacao c);
 std::string Nsr9(std::uint64_t n);
 
+// A large file is checked in parts at once, each part by its own Verificador. A part after the first
+// starts as if the lines before it had left the file among its records (`meio`) and notes what it could
+// not know: the NSR its first record should have had, and the records counted before its trailer.
+// `juntar` then settles those against the part before; when the part met something that depends on more
+// (a header, REP-P punches, a part before that ended past its trailer), `juntar` refuses and the caller
+// feeds that part's lines to the part before instead. Either way the report is the one a single pass gives.
 class Verificador {
 public:
-    Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep);
-    void linha(std::string_view conteudo, Fim fim);
+    Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep, bool meio = false);
+    void linha(const LinhaLida& l);
+    // The part that follows this one, already checked; false when it must be checked again after this one.
+    bool juntar(const Verificador& seguinte);
     Relatorio concluir();
 
 private:
@@ -54,14 +62,20 @@ private:
         r_.problemas.push_back({linha, f, std::move(t)});
     }
 
+    bool inicioDoArquivo() const { return !meio_ && numero_ == 1; }
+
     // Validacao.cpp
     bool examinarTexto(std::string_view s);
+    bool igualAnterior(std::string_view s) const;
     void lerCabecalho(std::string_view s, bool textoOk);
     void lerTrailer(std::string_view s, bool textoOk);
     void lerAssinatura(std::string_view s);
     void lerRegistro(std::string_view s, std::uint64_t nsr, char tipo, bool textoOk);
     void conferirSequencia(std::uint64_t nsr, std::string_view s);
     void conferirPeriodo();
+    void conferirContagens();
+    // The problem the NSR sequence gives for `nsr` after the record before it (none when in order).
+    bool problemaDeSequencia(std::uint64_t nsr, bool igualAoAnterior, Problema& p) const;
 
     // CamposRegistro.cpp
     void campos671(std::string_view s, char tipo);
@@ -83,14 +97,35 @@ private:
 
     Leiaute leiaute_;
     IdentificacaoRep rep_;
+    bool meio_;
     Relatorio r_;
     std::uint64_t numero_ = 0;
     Estado estado_ = Estado::Inicio;
 
+    // What a part after the first could not check alone.
+    bool dependeDoAnterior_ = false;
+    std::uint64_t linhaPrimeiroNsr_ = 0;       // the line of its first record
+    std::uint64_t primeiroNsr_ = 0;            // and that record's NSR
+    std::string primeiraLinha_;                // its first kMaxAnterior bytes
+    std::size_t tamanhoPrimeiraLinha_ = 0;     //
+    std::size_t problemasAntesDoPrimeiro_ = 0; // problems listed before its NSR was checked
+
+    // The trailer's counts, compared once every record is counted.
+    struct TrailerLido {
+        bool visto = false;
+        std::uint64_t linha = 0;
+        std::array<bool, 6> numerico{};
+        std::array<std::uint64_t, 6> escrito{};
+        std::array<std::uint64_t, 10> contados{}; // records per type before the trailer
+    } trailer_;
+
     // NSR sequence
     bool temNsr_ = false;
     std::uint64_t esperado_ = 0;
-    std::string_view anterior_; // the previous record line, to tell a repeated line
+    // The previous record line, to tell a repeated line (its first kMaxAnterior bytes, and its length).
+    static constexpr std::size_t kMaxAnterior = 512;
+    std::string anterior_;
+    std::size_t tamanhoAnterior_ = 0;
 
     // Dates of the records, for the header's range: without type 4, and (1510) with it.
     int menorData_ = 0, maiorData_ = 0;
@@ -110,7 +145,17 @@ private:
 
     // The last date that was read and found to exist: records in a row mostly share their day.
     char dataCache_[10] = {};
+    char sufixoCache_[8] = {};
     DataHora dataCacheValor_;
+    int diaDoInstante_ = -1;
+    std::int64_t diasDoInstante_ = 0;
+    // CPF fields already found right, by their bytes: a punch file repeats a few hundred CPFs a million
+    // times. A field of 11 to 16 bytes is known by its first and its last eight.
+    struct CampoCerto {
+        std::uint64_t inicio = 0, fim = 0;
+        std::size_t tamanho = 0;
+    };
+    std::vector<CampoCerto> cpfsCertos_ = std::vector<CampoCerto>(4096);
 };
 
 } // namespace afd::interno
