@@ -1,6 +1,12 @@
 #include "afd/Crc16.h"
 
 #include <array>
+#include <cstring>
+
+#if defined(__x86_64__) && (defined(__GNUC__) || defined(__clang__))
+#include <immintrin.h>
+#define AFD_CRC_CLMUL 1
+#endif
 
 namespace afd {
 namespace {
@@ -8,10 +14,12 @@ namespace {
 struct Parametros {
     std::uint16_t polinomioRefletido;
     std::uint16_t inicial;
+    std::uint32_t polinomio; // with its x^16 term
 };
 
 constexpr Parametros parametros(VarianteCrc v) {
-    return v == VarianteCrc::Modbus ? Parametros{0xA001, 0xFFFF} : Parametros{0x8408, 0x0000};
+    return v == VarianteCrc::Modbus ? Parametros{0xA001, 0xFFFF, 0x18005}
+                                    : Parametros{0x8408, 0x0000, 0x11021};
 }
 
 // Slicing by sixteen: tabela[k][b] is the register's change for byte b followed by k zero bytes, so sixteen
@@ -54,6 +62,85 @@ std::uint16_t calcular(const Tabelas& t, std::uint16_t crc, const unsigned char*
     return crc;
 }
 
+#ifdef AFD_CRC_CLMUL
+// With carry-less multiplication. A CRC is linear: the CRC of n bytes is the CRC of n zero bytes XORed with
+// the CRC, from zero, of the bytes; and that is the XOR, over the message's 8-byte chunks (zeros put in
+// front to fill the first), of each chunk's CRC followed by the zero bytes after it. In the reflected bit
+// order a chunk w loaded little-endian is the polynomial W with its first bit highest; PCLMULQDQ of w by
+// the 64-bit reversal of V gives W*V reversed within 127 bits, and the CRC from zero of those 16 bytes is
+// W*V*x^17 mod P. With V = x^(64e-1) mod P (x has an inverse, as P(0) = 1) that is W*x^(64e+16) mod P: the
+// chunk followed by e zero chunks. The products' XOR is reduced once, by the sliced tables (a product has
+// at most 79 bits, so its low six bytes are zero). Every chunk costs one multiplication, and none waits
+// for another.
+constexpr std::size_t kMaxClmul = 63 * 8;
+
+struct Clmul {
+    // [e]: the reversal of x^(64e-1) mod P, in the high half (the multiplication takes it from there).
+    struct alignas(16) Constante {
+        std::uint64_t baixo = 0, alto = 0;
+    };
+    std::array<Constante, 64> constantes{};
+    std::array<std::uint16_t, kMaxClmul + 1> zeros{}; // [n]: CRC of n zero bytes
+};
+
+Clmul montarClmul(VarianteCrc v, const Tabelas& t) {
+    const Parametros par = parametros(v);
+    Clmul c;
+    // x^-1 = (P - 1) / x, as P(0) = 1.
+    std::uint32_t potencia = (par.polinomio ^ 1u) >> 1;
+    for (std::size_t e = 0; e < c.constantes.size(); ++e) {
+        std::uint64_t reverso = 0;
+        for (int i = 0; i < 16; ++i)
+            if (potencia & (1u << i)) reverso |= std::uint64_t(1) << (63 - i);
+        c.constantes[e].alto = reverso;
+        for (int i = 0; i < 64; ++i) {
+            potencia <<= 1;
+            if (potencia & 0x10000u) potencia ^= par.polinomio;
+        }
+    }
+    std::uint16_t r = par.inicial;
+    for (std::size_t n = 0; n <= kMaxClmul; ++n) {
+        c.zeros[n] = r;
+        r = std::uint16_t((r >> 8) ^ t[0][r & 0xFF]);
+    }
+    return c;
+}
+
+__attribute__((target("pclmul,sse2"))) std::uint16_t calcularClmul(const Tabelas& t, const Clmul& c,
+                                                                   const unsigned char* p, std::size_t n) {
+    const std::size_t primeiro = n % 8 == 0 ? 8 : n % 8;
+    const std::size_t pedacos = (n + 7) / 8;
+    const auto constante = [&c](std::size_t e) {
+        return _mm_load_si128(reinterpret_cast<const __m128i*>(&c.constantes[e]));
+    };
+    // The first chunk: its bytes from the message's first eight, the rest shifted out (n is 8 or more).
+    std::uint64_t w = 0;
+    std::memcpy(&w, p, 8);
+    w <<= 8 * (8 - primeiro) % 64;
+    __m128i soma =
+        _mm_clmulepi64_si128(_mm_cvtsi64_si128(static_cast<long long>(w)), constante(pedacos - 1), 0x10);
+    p += primeiro;
+    for (std::size_t e = pedacos - 1; e-- > 0; p += 8)
+        soma = _mm_xor_si128(soma, _mm_clmulepi64_si128(_mm_loadl_epi64(reinterpret_cast<const __m128i*>(p)),
+                                                        constante(e), 0x10));
+    alignas(16) unsigned char b[16];
+    _mm_store_si128(reinterpret_cast<__m128i*>(b), soma);
+    std::uint16_t r = c.zeros[n];
+    for (int i = 6; i < 16; ++i)
+        r = std::uint16_t(r ^ t[std::size_t(15 - i)][b[i]]);
+    return r;
+}
+
+bool temClmul() {
+    __builtin_cpu_init();
+    return __builtin_cpu_supports("pclmul");
+}
+
+const bool kTemClmul = temClmul();
+const Clmul kClmulModbus = montarClmul(VarianteCrc::Modbus, kTabelasModbus);
+const Clmul kClmulKermit = montarClmul(VarianteCrc::Kermit, kTabelasKermit);
+#endif
+
 constexpr char kHex[] = "0123456789ABCDEF";
 
 int valorHex(char c) {
@@ -72,6 +159,10 @@ const char* NomeVariante(VarianteCrc v) {
 std::uint16_t Crc16(VarianteCrc v, std::string_view bytes) {
     const auto* p = reinterpret_cast<const unsigned char*>(bytes.data());
     const Tabelas& t = v == VarianteCrc::Modbus ? kTabelasModbus : kTabelasKermit;
+#ifdef AFD_CRC_CLMUL
+    if (kTemClmul && bytes.size() >= 8 && bytes.size() <= kMaxClmul)
+        return calcularClmul(t, v == VarianteCrc::Modbus ? kClmulModbus : kClmulKermit, p, bytes.size());
+#endif
     return calcular(t, parametros(v).inicial, p, bytes.size());
 }
 

@@ -331,12 +331,13 @@ void Verificador::conferirSequencia(std::uint64_t nsr, std::string_view s) {
     }
     r_.nsrFinal = std::max(r_.nsrFinal, nsr);
     esperado_ = nsr + 1;
-    anterior_.assign(s.substr(0, kMaxAnterior));
+    std::memcpy(anterior_.data(), s.data(), std::min(s.size(), kMaxAnterior));
     tamanhoAnterior_ = s.size();
 }
 
 bool Verificador::igualAnterior(std::string_view s) const {
-    return s.size() == tamanhoAnterior_ && s.size() <= kMaxAnterior && s == anterior_;
+    return s.size() == tamanhoAnterior_ && s.size() <= kMaxAnterior &&
+           std::memcmp(s.data(), anterior_.data(), s.size()) == 0;
 }
 
 void Verificador::lerTrailer(std::string_view s, bool textoOk) {
@@ -445,7 +446,7 @@ bool Verificador::juntar(const Verificador& b) {
     // The NSR of the part's first record against the last one here, listed where one pass would list it.
     Problema fronteira;
     const bool igual = b.primeiroNsr_ + 1 == esperado_ && b.tamanhoPrimeiraLinha_ == tamanhoAnterior_ &&
-                       b.tamanhoPrimeiraLinha_ <= kMaxAnterior && b.primeiraLinha_ == anterior_;
+                       b.tamanhoPrimeiraLinha_ <= kMaxAnterior && igualAnterior(b.primeiraLinha_);
     const bool temFronteira = temNsr_ && b.temNsr_ && problemaDeSequencia(b.primeiroNsr_, igual, fronteira);
     if (temFronteira) {
         fronteira.linha = deslocamento + b.linhaPrimeiroNsr_;

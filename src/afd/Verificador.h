@@ -124,7 +124,7 @@ private:
     std::uint64_t esperado_ = 0;
     // The previous record line, to tell a repeated line (its first kMaxAnterior bytes, and its length).
     static constexpr std::size_t kMaxAnterior = 512;
-    std::string anterior_;
+    std::array<char, kMaxAnterior> anterior_{};
     std::size_t tamanhoAnterior_ = 0;
 
     // Dates of the records, for the header's range: without type 4, and (1510) with it.
