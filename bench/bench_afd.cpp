@@ -46,7 +46,8 @@ std::vector<std::string> gerar671(int registros) {
     l.reserve(std::size_t(registros) + 2);
     std::array<std::uint64_t, 6> contagens{};
     std::uint32_t nsr = 1;
-    l.push_back(Linha(Empregador{nsr++, em(0), responsavel, '1', "11222333000181", "", "KORVANT SDK", "MATRIZ"}));
+    l.push_back(
+        Linha(Empregador{nsr++, em(0), responsavel, '1', "11222333000181", "", "KORVANT SDK", "MATRIZ"}));
     ++contagens[0];
     for (int i = 0; i < 20; ++i, ++contagens[3])
         l.push_back(Linha(Empregado{nsr++, em(1), 'I', cpfs[std::size_t(i)], "EMPREGADO", "", responsavel}));
@@ -69,14 +70,15 @@ std::vector<std::string> gerar671(int registros) {
     afd::DataHora primeira = em(0), ultima = em(minuto), geracao = em(minuto + 60);
     for (const std::string& r : l) {
         afd::DataHora d;
-        if (r[9] != '4' && afd::LerDataHora671(std::string_view(r).substr(10, 24), d) == afd::FalhaData::Nenhuma &&
+        if (r[9] != '4' &&
+            afd::LerDataHora671(std::string_view(r).substr(10, 24), d) == afd::FalhaData::Nenhuma &&
             d.aaaammdd() > ultima.aaaammdd())
             ultima = d;
     }
     geracao = ultima;
     geracao.hora = 23;
-    l.insert(l.begin(), Linha(Cabecalho{'1', "11222333000181", "", "KORVANT SDK", "00004900902000003", primeira,
-                                        ultima, geracao, '1', "11222333000181", "VELTOREP PLUS"}));
+    l.insert(l.begin(), Linha(Cabecalho{'1', "11222333000181", "", "KORVANT SDK", "00004900902000003",
+                                        primeira, ultima, geracao, '1', "11222333000181", "VELTOREP PLUS"}));
     l.push_back(Trailer(contagens));
     return l;
 }
@@ -122,7 +124,8 @@ int main(int argc, char* argv[]) {
     {
         const std::string bytes = juntar(gerar671(registros));
         QFile f(arquivo);
-        if (!f.open(QIODevice::WriteOnly) || f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
+        if (!f.open(QIODevice::WriteOnly) ||
+            f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
             std::fprintf(stderr, "bench_afd: cannot write %s\n", qPrintable(arquivo));
             return 1;
         }
@@ -133,8 +136,8 @@ int main(int argc, char* argv[]) {
     // The file is read once by each before timing, so that both find it in the page cache.
     const afd::ValidacaoArquivo primeira = afd::ValidarArquivo(arquivo);
     if (!primeira.lido || !primeira.relatorio.valido()) {
-        std::fprintf(stderr, "bench_afd: the generated file does not validate:\n%s%s\n", primeira.erro.c_str(),
-                     afd::TextoRelatorio(primeira.relatorio).c_str());
+        std::fprintf(stderr, "bench_afd: the generated file does not validate:\n%s%s\n",
+                     primeira.erro.c_str(), afd::TextoRelatorio(primeira.relatorio).c_str());
         return 1;
     }
     const auto cksum = [&] {
@@ -152,14 +155,17 @@ int main(int argc, char* argv[]) {
     afd::ArquivoLido lido;
     lido.ler(arquivo.toStdString());
     const Medida soValidar = medir([&] { afd::Validar(lido.bytes()); });
-    const Medida soLer = medir([&] { afd::ArquivoLido a; a.ler(arquivo.toStdString()); });
-    std::printf("validar %d registros (ler e conferir): melhor %.3f s, mediana %.3f s; meta <= 1 s\n", registros,
-                validar.melhor, validar.mediana);
+    const Medida soLer = medir([&] {
+        afd::ArquivoLido a;
+        a.ler(arquivo.toStdString());
+    });
+    std::printf("validar %d registros (ler e conferir): melhor %.3f s, mediana %.3f s; meta <= 1 s\n",
+                registros, validar.melhor, validar.mediana);
     std::printf("  so conferir (bytes na memoria): melhor %.3f s; so ler: melhor %.3f s\n", soValidar.melhor,
                 soLer.melhor);
     std::printf("piso cksum no mesmo arquivo: melhor %.3f s, mediana %.3f s\n", piso.melhor, piso.mediana);
-    std::printf("razao validar/cksum: %.2f (melhores), %.2f (medianas); meta <= 5\n", validar.melhor / piso.melhor,
-                validar.mediana / piso.mediana);
+    std::printf("razao validar/cksum: %.2f (melhores), %.2f (medianas); meta <= 5\n",
+                validar.melhor / piso.melhor, validar.mediana / piso.mediana);
 
     // Saving 100,000 collected records: the list box's strings, newest first under trailer and header.
     const int salvos = std::min(registros, 100'000);
@@ -176,13 +182,14 @@ int main(int argc, char* argv[]) {
     });
     const std::string bytes = juntar(linhas);
     const Medida pisoGravar = medir([&] {
-        if (!gravarSimples(pasta.filePath("simples.txt"), bytes)) std::fprintf(stderr, "bench_afd: write failed\n");
+        if (!gravarSimples(pasta.filePath("simples.txt"), bytes))
+            std::fprintf(stderr, "bench_afd: write failed\n");
     });
     const Medida montar = medir([&] { afd::MontarArquivo(coleta); });
     std::printf("salvar %d registros coletados: melhor %.3f s, mediana %.3f s; meta <= 0.5 s\n", salvos,
                 salvar.melhor, salvar.mediana);
     std::printf("  so montar (ordem, repeticoes, trailer): melhor %.3f s\n", montar.melhor);
-    std::printf("piso gravar os mesmos bytes com QFile e fsync: melhor %.3f s, mediana %.3f s\n", pisoGravar.melhor,
-                pisoGravar.mediana);
+    std::printf("piso gravar os mesmos bytes com QFile e fsync: melhor %.3f s, mediana %.3f s\n",
+                pisoGravar.melhor, pisoGravar.mediana);
     return 0;
 }

@@ -151,7 +151,9 @@ void Verificador::conferirCpf(std::string_view campo, const char* nome) {
         std::memcpy(&chave.inicio, campo.data(), 8);
         std::memcpy(&chave.fim, campo.data() + campo.size() - 8, 8);
         chave.tamanho = campo.size();
-        lugar = &cpfsCertos_[((chave.inicio ^ (chave.fim * 31)) * 0x9E3779B97F4A7C15ull) >> 52];
+        if (cpfsCertos_.empty()) cpfsCertos_.resize(std::size_t(1) << kBitsCpfsCertos);
+        lugar = &cpfsCertos_[((chave.inicio ^ (chave.fim * 31)) * 0x9E3779B97F4A7C15ull) >>
+                             (64 - kBitsCpfsCertos)];
         if (lugar->inicio == chave.inicio && lugar->fim == chave.fim && lugar->tamanho == chave.tamanho)
             return;
     }

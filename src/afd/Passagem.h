@@ -26,7 +26,8 @@ inline constexpr std::size_t kMinBytesPorParte = std::size_t(1) << 20;
 // How many parts a file of `bytes` is checked in.
 std::size_t PartesPara(std::uint64_t bytes);
 
-template <class Fonte> Relatorio ValidarEmPartes(std::vector<Fonte>& partes) {
+// `emFios` false checks the parts one after the other in this thread (the join is the same).
+template <class Fonte> Relatorio ValidarEmPartes(std::vector<Fonte>& partes, bool emFios = true) {
     Deteccao d;
     LinhaLida l;
     bool primeira = true;
@@ -56,7 +57,10 @@ template <class Fonte> Relatorio ValidarEmPartes(std::vector<Fonte>& partes) {
         };
         std::vector<std::thread> fios;
         for (std::size_t i = 1; i < partes.size(); ++i)
-            fios.emplace_back(ler, i);
+            if (emFios)
+                fios.emplace_back(ler, i);
+            else
+                ler(i);
         ler(0);
         for (std::thread& f : fios)
             f.join();
@@ -83,6 +87,7 @@ template <class Fonte> Relatorio ValidarEmPartes(std::vector<Fonte>& partes) {
 }
 
 // Bytes in memory cut at the given offsets (each just after a LF), for the tests of the join.
-Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::size_t>& cortes);
+Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::size_t>& cortes,
+                               bool emFios = true);
 
 } // namespace afd::interno

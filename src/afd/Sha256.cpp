@@ -62,6 +62,7 @@ void Sha256::bloco(const std::uint8_t* p) {
 }
 
 void Sha256::adicionar(std::string_view bytes) {
+    if (bytes.empty()) return;
     const auto* p = reinterpret_cast<const std::uint8_t*>(bytes.data());
     std::size_t n = bytes.size();
     total_ += n;

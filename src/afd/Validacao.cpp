@@ -541,7 +541,7 @@ std::size_t PartesPara(std::uint64_t bytes) {
     return std::min({nucleos, porTamanho, std::size_t(8)});
 }
 
-Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::size_t>& cortes) {
+Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::size_t>& cortes, bool emFios) {
     std::vector<FonteBytes> partes;
     std::size_t inicio = 0;
     for (const std::size_t c : cortes) {
@@ -549,7 +549,7 @@ Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::si
         inicio = c;
     }
     partes.emplace_back(bytes.substr(inicio));
-    return ValidarEmPartes(partes);
+    return ValidarEmPartes(partes, emFios);
 }
 
 } // namespace interno

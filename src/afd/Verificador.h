@@ -155,7 +155,8 @@ private:
         std::uint64_t inicio = 0, fim = 0;
         std::size_t tamanho = 0;
     };
-    std::vector<CampoCerto> cpfsCertos_ = std::vector<CampoCerto>(4096);
+    static constexpr std::size_t kBitsCpfsCertos = 10;
+    std::vector<CampoCerto> cpfsCertos_; // sized at the first CPF
 };
 
 } // namespace afd::interno
