@@ -142,6 +142,16 @@ void TstAfdEscrita::repeticoes() {
     const Relatorio r = Validar(m.bytes);
     QCOMPARE(r.totalProblemas, std::uint64_t(1));
     QCOMPARE(r.problemas[0].falha, Falha::NsrRepetido);
+    // A device that answers one NSR over and over: each different line once, in the order collected.
+    coleta = coletadas(l);
+    const QString sete = coleta[coleta.size() - 7];
+    for (int i = 0; i < 3000; ++i)
+        coleta.insert(2, i % 2 ? sete : sete.left(40) + QString::number(1000 + i % 1000));
+    const Montagem muitas = MontarArquivo(coleta);
+    QVERIFY(muitas.gravavel);
+    QCOMPARE(muitas.nsrsDivergentes, std::uint64_t(1));
+    QCOMPARE(muitas.registros, std::uint64_t(l.size() - 2 + 500));
+    QCOMPARE(muitas.repetidasDescartadas, std::uint64_t(2500));
     // Empty lines (a one-record read may list one) are left out.
     coleta = coletadas(l);
     coleta.insert(4, QString());

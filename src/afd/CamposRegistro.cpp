@@ -98,8 +98,8 @@ bool Verificador::dataHora671(std::string_view campo, const char* nome, DataHora
     // Records in a row mostly share their day and their zone: a day already found to exist, with the same
     // ":00-0300" after the minutes, needs only its hour and minute read.
     const char* c = campo.data();
-    if (std::memcmp(c, dataCache_, 10) == 0 && std::memcmp(c + 16, sufixoCache_, 8) == 0 && c[10] == 'T' &&
-        c[13] == ':') {
+    if (temDataCache_ && std::memcmp(c, dataCache_, 10) == 0 && std::memcmp(c + 16, sufixoCache_, 8) == 0 &&
+        c[10] == 'T' && c[13] == ':') {
         const int hora = doisDigitos(c + 11, 23), minuto = doisDigitos(c + 14, 59);
         if (hora >= 0 && minuto >= 0) {
             saida = dataCacheValor_;
@@ -110,6 +110,7 @@ bool Verificador::dataHora671(std::string_view campo, const char* nome, DataHora
     }
     const FalhaData f = LerDataHora671(campo, saida);
     if (f == FalhaData::Nenhuma) {
+        temDataCache_ = true;
         std::memcpy(dataCache_, c, 10);
         std::memcpy(sufixoCache_, c + 16, 8);
         dataCacheValor_ = saida;

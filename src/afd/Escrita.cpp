@@ -192,25 +192,35 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         return a.nsr != b.nsr ? a.nsr < b.nsr : a.ordem < b.ordem;
     });
     const auto de = [&](const Linha& l) { return std::string_view(latin1.data() + l.inicio, l.tamanho); };
-    // Exact repeats go; different lines under one NSR stay, for the validation to name.
+    // Exact repeats go; different lines under one NSR stay, for the validation to name. Within one NSR the
+    // lines are sorted by content to find the repeats (a device that answers one NSR a million times costs
+    // n log n, not n²), then written in the order they were collected.
     std::vector<Linha> escritas;
     escritas.reserve(registros.size());
     std::vector<std::uint64_t> divergentes;
+    std::vector<Linha> grupo;
     for (std::size_t i = 0; i < registros.size();) {
         std::size_t j = i;
         while (j < registros.size() && registros[j].nsr == registros[i].nsr)
             ++j;
-        const std::size_t antes = escritas.size();
-        for (std::size_t k = i; k < j; ++k) {
-            bool repetida = false;
-            for (std::size_t e = antes; e < escritas.size() && !repetida; ++e)
-                repetida = de(escritas[e]) == de(registros[k]);
-            if (repetida)
-                ++m.repetidasDescartadas;
-            else
-                escritas.push_back(registros[k]);
+        if (j - i == 1) {
+            escritas.push_back(registros[i++]);
+            continue;
         }
-        if (escritas.size() - antes > 1) divergentes.push_back(registros[i].nsr);
+        grupo.assign(registros.begin() + std::ptrdiff_t(i), registros.begin() + std::ptrdiff_t(j));
+        std::sort(grupo.begin(), grupo.end(), [&](const Linha& a, const Linha& b) {
+            const int c = de(a).compare(de(b));
+            return c != 0 ? c < 0 : a.ordem < b.ordem;
+        });
+        std::size_t unicas = 0;
+        for (std::size_t k = 0; k < grupo.size(); ++k)
+            if (k == 0 || de(grupo[k]) != de(grupo[unicas - 1])) grupo[unicas++] = grupo[k];
+        m.repetidasDescartadas += grupo.size() - unicas;
+        grupo.resize(unicas);
+        std::sort(grupo.begin(), grupo.end(),
+                  [](const Linha& a, const Linha& b) { return a.ordem < b.ordem; });
+        escritas.insert(escritas.end(), grupo.begin(), grupo.end());
+        if (unicas > 1) divergentes.push_back(registros[i].nsr);
         i = j;
     }
 

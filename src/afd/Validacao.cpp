@@ -103,15 +103,6 @@ std::size_t sequenciaUtf8(std::string_view s, std::size_t i) {
     return n;
 }
 
-// Any byte below 0x20, 0x7F, or 0x80 and above in the eight bytes of x.
-inline bool palavraEspecial(std::uint64_t x) {
-    constexpr std::uint64_t uns = 0x0101010101010101ull, altos = 0x8080808080808080ull;
-    const std::uint64_t abaixo = (x - uns * 0x20) & ~x & altos;
-    const std::uint64_t del = x ^ (uns * 0x7F);
-    const std::uint64_t ehDel = (del - uns) & ~del & altos;
-    return (abaixo | ehDel | (x & altos)) != 0;
-}
-
 } // namespace
 
 Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep, bool meio)
@@ -124,21 +115,8 @@ Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep
 
 // False when the line is UTF-8: its lengths and CRC then mean nothing, and only that is said of it.
 bool Verificador::examinarTexto(std::string_view s) {
-    std::size_t i = 0;
-    for (; i + 8 <= s.size(); i += 8) {
-        std::uint64_t x;
-        std::memcpy(&x, s.data() + i, 8);
-        if (palavraEspecial(x)) break;
-    }
-    bool restoLimpo = true;
-    for (std::size_t k = i; k < s.size(); ++k) {
-        const auto c = static_cast<unsigned char>(s[k]);
-        if (c < 0x20 || c >= 0x7F) {
-            restoLimpo = false;
-            break;
-        }
-    }
-    if (restoLimpo) return true;
+    const std::size_t i = PrimeiroEspecial(s.data(), s.size());
+    if (i == s.size()) return true;
 
     std::size_t sequencias = 0, avulsos = 0, controle = std::string_view::npos;
     for (std::size_t k = i; k < s.size(); ++k) {

@@ -8,10 +8,9 @@
 #include "afd/Validacao.h"
 
 #include <array>
-#include <vector>
-
 #include <string>
 #include <string_view>
+#include <vector>
 
 namespace afd::interno {
 
@@ -144,6 +143,7 @@ private:
     bool temHashAnterior_ = false;
 
     // The last date that was read and found to exist: records in a row mostly share their day.
+    bool temDataCache_ = false;
     char dataCache_[10] = {};
     char sufixoCache_[8] = {};
     DataHora dataCacheValor_;
