@@ -2,6 +2,7 @@
 // REP and the layout are told apart, order and encoding problems are named, hostile input stays bounded,
 // and the report reads as the operator sees it.
 #include "AfdExemplo.h"
+#include "afd/AfdQt.h"
 #include "afd/Crc16.h"
 #include "afd/DigitosVerificadores.h"
 #include "afd/Passagem.h"
@@ -9,6 +10,8 @@
 #include "afd/TextoRelatorio.h"
 #include "afd/Validacao.h"
 
+#include <QFile>
+#include <QTemporaryDir>
 #include <QTest>
 
 using namespace afd;
@@ -36,6 +39,20 @@ bool tem(const Relatorio& r, Falha f, std::uint64_t linha) {
     return false;
 }
 
+// The same report, field by field and problem by problem.
+bool igual(const Relatorio& a, const Relatorio& b) {
+    if (a.totalProblemas != b.totalProblemas || a.problemas.size() != b.problemas.size() ||
+        a.porTipo != b.porTipo || a.linhas != b.linhas || a.nsrInicial != b.nsrInicial ||
+        a.nsrFinal != b.nsrFinal || a.assinatura != b.assinatura || a.utf8 != b.utf8 ||
+        a.comCrcAnexo != b.comCrcAnexo || a.rep.tipo != b.rep.tipo || a.leiaute != b.leiaute)
+        return false;
+    for (std::size_t i = 0; i < a.problemas.size(); ++i)
+        if (a.problemas[i].texto != b.problemas[i].texto || a.problemas[i].linha != b.problemas[i].linha ||
+            a.problemas[i].falha != b.problemas[i].falha)
+            return false;
+    return true;
+}
+
 std::string utf8DeLatin1(const std::string& s) {
     return QString::fromLatin1(s).toUtf8().toStdString();
 }
@@ -55,6 +72,7 @@ private slots:
     void codificacao();
     void listaDeLinhasIgualAosBytes();
     void partesIguaisAUmaPassagem();
+    void arquivoLidoEmPedacos();
     void problemasLimitados();
     void textoDoRelatorio();
 };
@@ -420,18 +438,6 @@ void TstAfdValidacao::listaDeLinhasIgualAosBytes() {
 
 // A large file is checked in parts at once; wherever the cuts fall, the report is the single pass's.
 void TstAfdValidacao::partesIguaisAUmaPassagem() {
-    const auto igual = [](const Relatorio& a, const Relatorio& b) {
-        if (a.totalProblemas != b.totalProblemas || a.problemas.size() != b.problemas.size() ||
-            a.porTipo != b.porTipo || a.linhas != b.linhas || a.nsrInicial != b.nsrInicial ||
-            a.nsrFinal != b.nsrFinal || a.assinatura != b.assinatura || a.utf8 != b.utf8 ||
-            a.comCrcAnexo != b.comCrcAnexo || a.rep.tipo != b.rep.tipo)
-            return false;
-        for (std::size_t i = 0; i < a.problemas.size(); ++i)
-            if (a.problemas[i].texto != b.problemas[i].texto ||
-                a.problemas[i].linha != b.problemas[i].linha || a.problemas[i].falha != b.problemas[i].falha)
-                return false;
-        return true;
-    };
     std::vector<std::string> arquivos;
     Linhas l = Afd671({.marcacoes = 30, .assinatura = true});
     arquivos.push_back(Arquivo(l));
@@ -476,6 +482,43 @@ void TstAfdValidacao::partesIguaisAUmaPassagem() {
     const std::string grande = Arquivo(Afd671({.marcacoes = 60000}));
     QVERIFY(interno::PartesPara(grande.size()) >= 1);
     QVERIFY(igual(Validar(grande), interno::ValidarBytesEmPartes(grande, {})));
+}
+
+// A file is read a piece at a time, in parts at once when it is large: the report is that of its bytes.
+void TstAfdValidacao::arquivoLidoEmPedacos() {
+    QTemporaryDir pasta;
+    const auto gravar = [&](const QString& nome, const std::string& bytes) {
+        QFile f(pasta.filePath(nome));
+        f.open(QIODevice::WriteOnly);
+        f.write(bytes.data(), qint64(bytes.size()));
+        return pasta.filePath(nome);
+    };
+    Linhas l = Afd671({.marcacoes = 60000, .assinatura = true});
+    l.erase(l.begin() + 30000);
+    l[45000][25] = '9';
+    l.insert(l.begin() + 50000, "");
+    const std::string grande = Arquivo(l);
+    QVERIFY(grande.size() > 2 * interno::kMinBytesPorParte);
+    ValidacaoArquivo v = ValidarArquivo(gravar("grande.txt", grande));
+    QVERIFY(v.lido);
+    QVERIFY(igual(v.relatorio, Validar(grande)));
+    QCOMPARE(v.relatorio.totalProblemas, std::uint64_t(4));
+    // A line too long for any record is cut where the file is read, and named.
+    std::string longa = Arquivo(Afd671());
+    longa.insert(longa.find("\r\n") + 2, std::string(3 << 20, 'x') + "\r\n");
+    v = ValidarArquivo(gravar("longa.txt", longa));
+    QVERIFY(v.lido);
+    QVERIFY2(tem(v.relatorio, Falha::Tamanho, 2), qPrintable(textoDosProblemas(v.relatorio)));
+    QCOMPARE(v.relatorio.problemas[0].texto,
+             std::string("Linha 2: linha longa demais para um registro (mais de 1048576 caracteres)"));
+    QCOMPARE(v.relatorio.totalProblemas, std::uint64_t(1));
+    // What cannot be read says why.
+    v = ValidarArquivo(pasta.filePath("nao-existe.txt"));
+    QVERIFY(!v.lido);
+    QCOMPARE(v.erro, std::string("Não foi possível ler o arquivo: o arquivo não existe."));
+    v = ValidarArquivo(pasta.path());
+    QVERIFY(!v.lido);
+    QCOMPARE(v.erro, std::string("Não foi possível ler o arquivo: é uma pasta."));
 }
 
 void TstAfdValidacao::problemasLimitados() {

@@ -3,6 +3,7 @@
 #include "afd/DigitosVerificadores.h"
 #include "afd/Registros.h"
 
+#include <QDate>
 #include <array>
 
 namespace AfdExemplo {
@@ -32,10 +33,14 @@ const std::array<std::string, 3>& pis12() {
     return p;
 }
 
-// Punch n (from 0) falls on day 1 + n / 8, four a day per employee at 08:00, 12:00, 13:00 and 18:00.
+// Punch n (from 0) falls n / 8 days after 2024-03-01, four a day per employee at 08:00, 12:00, 13:00 and
+// 18:00.
 afd::DataHora horaDaMarcacao(int n) {
     static constexpr int kHoras[4] = {8, 12, 13, 18};
-    return em(1 + n / 8, kHoras[n % 4], n % 8 / 4 * 5);
+    const QDate dia = QDate(2024, 3, 1).addDays(n / 8);
+    afd::DataHora d = em(dia.day(), kHoras[n % 4], n % 8 / 4 * 5, dia.month());
+    d.ano = dia.year();
+    return d;
 }
 
 std::string comFim(const std::string& s) {
