@@ -1,5 +1,6 @@
 // The AFD module's building blocks: CRC-16 variants against their check values and the layout's test
 // vector, check digits, dates, SHA-256, record builders against the layouts' lengths, layout recognition.
+#include "afd/AfdQt.h"
 #include "afd/Crc16.h"
 #include "afd/DataHora.h"
 #include "afd/DigitosVerificadores.h"
@@ -9,6 +10,7 @@
 
 #include <QCryptographicHash>
 #include <QTest>
+#include <QTimeZone>
 
 using namespace afd;
 
@@ -196,6 +198,9 @@ void TstAfdFundamentos::textoDeDatas() {
     DataHora utc;
     QCOMPARE(LerDataHora671("2024-03-01T11:35:00+0000", utc), FalhaData::Nenhuma);
     QCOMPARE(utc.minutosUtc(), d.minutosUtc());
+    // From a QDateTime, with its offset.
+    const QDateTime qt(QDate(2024, 3, 1), QTime(8, 5, 59), QTimeZone(-210 * 60));
+    QCOMPARE(TextoDataHora671(ParaDataHora(qt)), std::string("2024-03-01T08:05:00-0330"));
     DataHora virada;
     QCOMPARE(LerDataHora671("2024-02-29T23:35:00-0300", virada), FalhaData::Nenhuma);
     QCOMPARE(d.minutosUtc() - virada.minutosUtc(), std::int64_t(24 * 60 + 8 * 60 + 5 - 23 * 60 - 35 + 30));

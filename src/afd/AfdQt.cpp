@@ -20,4 +20,15 @@ ValidacaoArquivo ValidarArquivo(const QString& caminho) {
     return ValidarArquivo(QFile::encodeName(caminho).toStdString());
 }
 
+DataHora ParaDataHora(const QDateTime& t) {
+    DataHora d;
+    d.ano = t.date().year();
+    d.mes = t.date().month();
+    d.dia = t.date().day();
+    d.hora = t.time().hour();
+    d.minuto = t.time().minute();
+    d.fusoMinutos = t.offsetFromUtc() / 60;
+    return d;
+}
+
 } // namespace afd
