@@ -141,7 +141,6 @@ const Clmul kClmulModbus = montarClmul(VarianteCrc::Modbus, kTabelasModbus);
 const Clmul kClmulKermit = montarClmul(VarianteCrc::Kermit, kTabelasKermit);
 #endif
 
-constexpr char kHex[] = "0123456789ABCDEF";
 
 int valorHex(char c) {
     if (c >= '0' && c <= '9') return c - '0';
@@ -175,13 +174,6 @@ std::uint16_t Crc16PorBit(VarianteCrc v, std::string_view bytes) {
             r = (r & 1) ? std::uint16_t((r >> 1) ^ par.polinomioRefletido) : std::uint16_t(r >> 1);
     }
     return r;
-}
-
-void EscreverCrc(std::uint16_t crc, char saida[4]) {
-    saida[0] = kHex[(crc >> 12) & 0xF];
-    saida[1] = kHex[(crc >> 8) & 0xF];
-    saida[2] = kHex[(crc >> 4) & 0xF];
-    saida[3] = kHex[crc & 0xF];
 }
 
 std::string TextoCrc(std::uint16_t crc) {

@@ -28,7 +28,13 @@ inline std::uint16_t Crc16Kermit(std::string_view bytes) {
 std::uint16_t Crc16PorBit(VarianteCrc v, std::string_view bytes);
 
 // The four characters of the CRC field ("3399").
-void EscreverCrc(std::uint16_t crc, char saida[4]);
+inline void EscreverCrc(std::uint16_t crc, char saida[4]) {
+    constexpr char kHex[] = "0123456789ABCDEF";
+    saida[0] = kHex[(crc >> 12) & 0xF];
+    saida[1] = kHex[(crc >> 8) & 0xF];
+    saida[2] = kHex[(crc >> 4) & 0xF];
+    saida[3] = kHex[crc & 0xF];
+}
 std::string TextoCrc(std::uint16_t crc);
 // The value of a CRC field; upper- and lower-case digits are read alike. False when not four hex digits.
 bool LerCrc(std::string_view campo, std::uint16_t& valor);

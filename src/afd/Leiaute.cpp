@@ -34,13 +34,6 @@ const char* NomeLeiaute(Leiaute l) {
     return l == Leiaute::Portaria671 ? "Portaria 671" : "Portaria 1510";
 }
 
-std::size_t TamanhoRegistro(Leiaute l, char tipo) {
-    static constexpr std::size_t k671[10] = {0, 302, 331, 50, 73, 118, 36, 137, 0, 64};
-    static constexpr std::size_t k1510[10] = {0, 232, 299, 34, 34, 87, 0, 0, 0, 46};
-    if (tipo < '0' || tipo > '9') return 0;
-    return (l == Leiaute::Portaria671 ? k671 : k1510)[tipo - '0'];
-}
-
 void DetectorLeiaute::observar(std::string_view linha) {
     ++observadas_;
     if (linha.size() < 10) return;

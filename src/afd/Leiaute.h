@@ -28,7 +28,12 @@ inline constexpr std::string_view kNsrCabecalho = "000000000";
 inline constexpr std::string_view kNsrTrailer = "999999999";
 
 // The record's length for its type ('1' to '9'), 0 for a type the layout does not have.
-std::size_t TamanhoRegistro(Leiaute l, char tipo);
+inline std::size_t TamanhoRegistro(Leiaute l, char tipo) {
+    constexpr std::size_t k671[10] = {0, 302, 331, 50, 73, 118, 36, 137, 0, 64};
+    constexpr std::size_t k1510[10] = {0, 232, 299, 34, 34, 87, 0, 0, 0, 46};
+    if (tipo < '0' || tipo > '9') return 0;
+    return (l == Leiaute::Portaria671 ? k671 : k1510)[tipo - '0'];
+}
 // Types with a CRC-16 in their last four positions (671: 1 to 5).
 inline bool TemCrc(char tipo) {
     return tipo >= '1' && tipo <= '5';

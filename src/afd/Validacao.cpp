@@ -103,6 +103,19 @@ std::size_t sequenciaUtf8(std::string_view s, std::size_t i) {
     return n;
 }
 
+// A short copy in fixed 16-byte pieces, the last one overlapping: a record is 36 to 331 bytes, where a
+// general copy spends more on starting than on copying.
+inline void copiar(char* d, const char* o, std::size_t n) {
+    if (n < 16) {
+        for (std::size_t i = 0; i < n; ++i)
+            d[i] = o[i];
+        return;
+    }
+    for (std::size_t i = 0; i + 16 < n; i += 16)
+        std::memcpy(d + i, o + i, 16);
+    std::memcpy(d + n - 16, o + n - 16, 16);
+}
+
 } // namespace
 
 Verificador::Verificador(Leiaute leiaute, bool reconhecido, IdentificacaoRep rep, bool meio)
@@ -309,7 +322,7 @@ void Verificador::conferirSequencia(std::uint64_t nsr, std::string_view s) {
     }
     r_.nsrFinal = std::max(r_.nsrFinal, nsr);
     esperado_ = nsr + 1;
-    std::memcpy(anterior_.data(), s.data(), std::min(s.size(), kMaxAnterior));
+    copiar(anterior_.data(), s.data(), std::min(s.size(), kMaxAnterior));
     tamanhoAnterior_ = s.size();
 }
 
