@@ -141,7 +141,6 @@ const Clmul kClmulModbus = montarClmul(VarianteCrc::Modbus, kTabelasModbus);
 const Clmul kClmulKermit = montarClmul(VarianteCrc::Kermit, kTabelasKermit);
 #endif
 
-
 int valorHex(char c) {
     if (c >= '0' && c <= '9') return c - '0';
     if (c >= 'A' && c <= 'F') return c - 'A' + 10;
