@@ -365,6 +365,11 @@ void TstAfdValidacao::ordemDasLinhas() {
         QCOMPARE(r.problemas[0].falha, Falha::ArquivoVazio);
     }
     {
+        Linhas l = Afd1510();
+        l.push_back("ASSINATURA");
+        QVERIFY(tem(Validar(Arquivo(l)), Falha::Ordem, l.size()));
+    }
+    {
         // A REP-A signs in a .p7s of its own and writes a fixed placeholder.
         Linhas l = Afd671({.rep = TipoRep::RepA, .assinatura = true});
         l.back() = "ASSINATURA";

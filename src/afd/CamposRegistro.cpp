@@ -47,7 +47,7 @@ const char* descricao(FalhaData f, Leiaute l, bool comHora) {
     case FalhaData::Formato:
         if (l == Leiaute::Portaria1510)
             return comHora ? "fora do formato ddmmaaaa hhmm" : "fora do formato ddmmaaaa";
-        return comHora ? "fora do formato AAAA-MM-ddThh:mm:00-hhmm" : "fora do formato AAAA-MM-dd";
+        return comHora ? "fora do formato AAAA-MM-ddThh:mm:00±hhmm" : "fora do formato AAAA-MM-dd";
     case FalhaData::Inexistente:
         return "não existe";
     case FalhaData::Segundos:

@@ -198,8 +198,12 @@ void Verificador::linha(const LinhaLida& l) {
         return;
     }
     const bool comNsr = s.size() >= 10 && digitos(kNsr.de(s));
-    if (estado_ == Estado::DepoisTrailer && leiaute_ == Leiaute::Portaria671 && !comNsr) {
-        lerAssinatura(s);
+    if (estado_ == Estado::DepoisTrailer && !comNsr) {
+        if (leiaute_ == Leiaute::Portaria671) {
+            lerAssinatura(s);
+        } else {
+            problema(Falha::Ordem, "linha depois do trailer (a Portaria 1510 não tem linha de assinatura)");
+        }
         return;
     }
     if (fim == Fim::Nenhum) problema(Falha::FimDeLinha, "sem CR LF no fim");
