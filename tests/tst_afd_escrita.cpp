@@ -212,10 +212,9 @@ void TstAfdEscrita::recusas_data() {
     l = completa.mid(2);
     l.prepend("erro");
     QTest::newRow("erro") << l << "A linha 1 da coleta não é um registro do AFD ('erro'). Nada foi salvo.";
-    QTest::newRow("vazia")
-        << QStringList()
-        << "Faltam o cabeçalho e o trailer: a coleta não terminou (foi interrompida em \"Parar\" "
-           "ou por um \"erro\"). Nada foi salvo.";
+    QTest::newRow("vazia") << QStringList() << "Não há linhas coletadas. Nada foi salvo.";
+    QTest::newRow("só linhas vazias")
+        << QStringList{QString(), QString()} << "Não há linhas coletadas. Nada foi salvo.";
     l = completa;
     l.insert(3, completa[1]);
     l[3][20] = u'X';

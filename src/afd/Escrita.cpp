@@ -138,14 +138,14 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
     // The list holds the newest line first: walk it from the bottom so that `ordem` follows collection.
     for (std::size_t k = linhas.size(); k-- > 0;) {
         const std::u16string_view l = linhas[k];
-        const std::string numero = "A linha " + n(k + 1) + " da coleta";
+        const auto numero = [k] { return "A linha " + n(k + 1) + " da coleta"; };
         if (l.empty()) {
             ++vazias;
             continue;
         }
         char32_t c = 0;
         if (foraDoLatin1(l, c))
-            return recusa(numero + " tem o caractere '" + utf8(c) + "' (U+" + hex4(c) +
+            return recusa(numero() + " tem o caractere '" + utf8(c) + "' (U+" + hex4(c) +
                           "), que não existe em ISO-8859-1.");
         Linha& li = todas[k];
         li.inicio = latin1.size();
@@ -157,7 +157,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         if (kNsr.de(s) == kNsrTrailer) {
             trailers.push_back(k);
         } else if (s.size() < 10 || !digitos(kNsr.de(s))) {
-            return recusa(numero + " não é um registro do AFD ('" + citar(s) + "').");
+            return recusa(numero() + " não é um registro do AFD ('" + citar(s) + "').");
         } else if (kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1') {
             cabecalhos.push_back(k);
         } else {
@@ -169,6 +169,8 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         return std::string_view(latin1.data() + todas[k].inicio, todas[k].tamanho);
     };
     const char* naoTerminou = ": a coleta não terminou (foi interrompida em \"Parar\" ou por um \"erro\").";
+    if (registros.empty() && cabecalhos.empty() && trailers.empty())
+        return recusa("Não há linhas coletadas.");
     if (cabecalhos.empty() && trailers.empty())
         return recusa(std::string("Faltam o cabeçalho e o trailer") + naoTerminou);
     if (cabecalhos.empty()) return recusa(std::string("Falta o cabeçalho") + naoTerminou);
