@@ -68,7 +68,8 @@ struct Relatorio {
     bool parcial() const { return nsrInicial > 1; }
 };
 
-// The bytes of a file.
+// The bytes of a file. Beyond a few MiB they are checked in parts on up to one thread per core; the
+// report is the same.
 Relatorio Validar(std::string_view bytes);
 // Lines without their ends, each taken as ending in CR LF (as a list box holds them).
 Relatorio ValidarLinhas(const std::vector<std::string_view>& linhas);
