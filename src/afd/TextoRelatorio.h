@@ -2,7 +2,7 @@
 // REP, records per type, NSR range, whole or partial, signature, result), then the problems line by line.
 #pragma once
 
-#include "afd/Validacao.h"
+#include "afd/Relatorio.h"
 
 #include <string>
 #include <string_view>

@@ -549,13 +549,6 @@ Relatorio ValidarBytesEmPartes(std::string_view bytes, const std::vector<std::si
 
 } // namespace interno
 
-std::uint64_t Relatorio::registros() const {
-    std::uint64_t n = 0;
-    for (std::size_t t = 2; t <= 7; ++t)
-        n += porTipo[t];
-    return n;
-}
-
 Relatorio Validar(std::string_view bytes) {
     // Parts of about equal size, each starting just after a LF.
     const std::size_t n = interno::PartesPara(bytes.size());

@@ -5,7 +5,7 @@
 #include "afd/DataHora.h"
 #include "afd/DigitosVerificadores.h"
 #include "afd/Fontes.h"
-#include "afd/Validacao.h"
+#include "afd/Relatorio.h"
 
 #include <array>
 #include <string>
