@@ -1,0 +1,116 @@
+#include "ProgramaTeste.h"
+
+#include "util/Utils.h"
+
+#include <QDir>
+#include <QFile>
+#include <QProcess>
+#include <QUrl>
+#include <csignal>
+#include <grp.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
+Caso::Caso() {
+    QDir(m_dir.path()).mkpath(QStringLiteral("trabalho"));
+}
+
+QString Caso::caminho(const QString& nome) const {
+    return QDir(m_dir.path()).filePath(nome);
+}
+
+QString Caso::arquivoEstado() const {
+    const QString ip = Utils::EnderecoIPLocal();
+    return caminho(QStringLiteral("estado/rep-") + QString::fromLatin1(QUrl::toPercentEncoding(ip, "", "~")) +
+                   QStringLiteral(".json"));
+}
+
+Execucao Caso::rodar(const QStringList& argumentos, const QString& servidor, const QByteArray& roteiro,
+                     bool comTela) const {
+    Pedido p;
+    p.argumentos = argumentos;
+    p.servidor = servidor;
+    p.roteiro = roteiro;
+    p.comTela = comTela;
+    if (comTela) p.esperaMs = 1500;
+    return rodar(p);
+}
+
+Execucao Caso::rodar(const Pedido& pedido) const {
+    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
+    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTOREP_SDK_LIBRARY"})
+        env.remove(QString::fromLatin1(v));
+    if (pedido.comTela) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    env.insert(QStringLiteral("VELTOREP_SIM_LATENCY_MS"), QString::number(pedido.latenciaMs));
+    env.insert(QStringLiteral("VELTOREP_SIM_STATE_DIR"), caminho(QStringLiteral("estado")));
+    if (pedido.servidor == QStringLiteral("fake")) {
+        QFile f(caminho(QStringLiteral("roteiro.json")));
+        if (f.open(QIODevice::WriteOnly)) f.write(pedido.roteiro);
+        env.insert(QStringLiteral("VELTOREP_SDK_LIBRARY"), qEnvironmentVariable("VELTOREP_SDK_ROTEIRIZADO"));
+        env.insert(QStringLiteral("VELTOREP_FAKE_SDK_SCRIPT"), f.fileName());
+        env.insert(QStringLiteral("VELTOREP_FAKE_SDK_LOG"), caminho(QStringLiteral("chamadas.log")));
+    } else if (pedido.servidor == QStringLiteral("ausente")) {
+        env.insert(QStringLiteral("VELTOREP_SDK_LIBRARY"), caminho(QStringLiteral("nao-existe.so")));
+    } else if (pedido.servidor != QStringLiteral("sim")) {
+        env.insert(QStringLiteral("VELTOREP_SDK_LIBRARY"), pedido.servidor);
+    }
+    for (auto it = pedido.ambiente.begin(); it != pedido.ambiente.end(); ++it)
+        env.insert(it.key(), it.value());
+    for (const QString& v : pedido.semAmbiente)
+        env.remove(v);
+
+    const QString trabalho =
+        pedido.pastaTrabalho.isEmpty() ? caminho(QStringLiteral("trabalho")) : pedido.pastaTrabalho;
+    QProcess p;
+    p.setProcessEnvironment(env);
+    p.setWorkingDirectory(trabalho);
+    const qint64 limite = pedido.limiteArquivo;
+    const bool ninguem = pedido.comoNinguem;
+    if (limite >= 0 || ninguem) {
+        if (ninguem) QFile::setPermissions(m_dir.path(), QFile::Permissions(0x7755));
+        // Runs in the child between fork and exec: only async-signal-safe calls.
+        p.setChildProcessModifier([limite, ninguem] {
+            if (limite >= 0) {
+                std::signal(SIGXFSZ, SIG_IGN); // the write fails with EFBIG instead of killing the process
+                const rlimit r{rlim_t(limite), rlim_t(limite)};
+                if (::setrlimit(RLIMIT_FSIZE, &r) != 0) ::_exit(125);
+            }
+            if (ninguem && (::setgroups(0, nullptr) != 0 || ::setgid(65534) != 0 || ::setuid(65534) != 0))
+                ::_exit(126);
+        });
+    }
+    p.start(qEnvironmentVariable("VELTOREP_PROGRAMA"), pedido.argumentos);
+    Execucao e;
+    if (!p.waitForStarted(10000)) return e;
+    if (pedido.matarAposMs >= 0) {
+        if (!p.waitForFinished(pedido.matarAposMs)) p.kill();
+        p.waitForFinished(5000);
+        e.status = -2;
+    } else {
+        e.terminou = p.waitForFinished(pedido.esperaMs);
+        if (!e.terminou) {
+            p.kill();
+            p.waitForFinished(5000);
+        } else {
+            e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
+        }
+    }
+    e.saidaErro = p.readAllStandardError();
+    QFile f(QDir(trabalho).filePath(QStringLiteral("retorno_rep.txt")));
+    const QFileInfo info(f.fileName());
+    e.comArquivo = info.isFile() && !info.isSymLink() && f.open(QIODevice::ReadOnly);
+    if (e.comArquivo) e.arquivo = f.readAll();
+    e.entradas =
+        QDir(trabalho).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
+    return e;
+}
+
+QStringList Caso::chamadas() const {
+    QFile f(caminho(QStringLiteral("chamadas.log")));
+    if (!f.open(QIODevice::ReadOnly)) return {};
+    const QString ip = QStringLiteral("\"") + Utils::EnderecoIPLocal() + u'"';
+    QStringList linhas = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
+    for (QString& l : linhas)
+        l.replace(ip, QStringLiteral("\"IP\""));
+    return linhas;
+}
