@@ -24,13 +24,14 @@ HRESULT SimServer::DefinirFormatoCartao(BSTR formatoCartaoBarras, std::int32_t n
 
 HRESULT SimServer::EnviarSenhas(std::int32_t* result) {
     if (!m_senhas) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
-        rep().configuracao.senhaPendrive = m_senhas->pendrive;
-        rep().configuracao.senhaBiometria = m_senhas->bio;
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
+            rep().configuracao.senhaPendrive = m_senhas->pendrive;
+            rep().configuracao.senhaBiometria = m_senhas->bio;
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -53,27 +54,31 @@ void SimServer::gravarFormato() {
 
 HRESULT SimServer::EnviarFormatoCartao(std::int32_t* result) {
     if (!m_formato) return numero(result, 1);
-    const int r = contatar();
-    if (r != 0) return numero(result, r);
-    if (!formatoAceito()) return numero(result, 1);
-    gravarFormato();
-    salvar();
-    return numero(result, 0);
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (!formatoAceito()) return 1;
+            gravarFormato();
+            return 0;
+        });
+    return numero(result, r);
 }
 
 HRESULT SimServer::EnviarConfiguracoesGerais(std::int32_t* result) {
     if (!m_senhas && !m_formato) return numero(result, 1);
-    const int r = contatar();
-    if (r != 0) return numero(result, r);
-    if (m_formato && !formatoAceito()) return numero(result, 1);
-    if (m_formato) gravarFormato();
-    if (m_senhas) {
-        rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
-        rep().configuracao.senhaPendrive = m_senhas->pendrive;
-        rep().configuracao.senhaBiometria = m_senhas->bio;
-    }
-    salvar();
-    return numero(result, 0);
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (m_formato && !formatoAceito()) return 1;
+            if (m_formato) gravarFormato();
+            if (m_senhas) {
+                rep().configuracao.senhaComunicacao = m_senhas->comunicacao;
+                rep().configuracao.senhaPendrive = m_senhas->pendrive;
+                rep().configuracao.senhaBiometria = m_senhas->bio;
+            }
+            return 0;
+        });
+    return numero(result, r);
 }
 
 HRESULT SimServer::DefinirConfiguracoesAvancadas(VARIANT_BOOL repClient, VARIANT_BOOL, BSTR ipServidor,
@@ -115,22 +120,23 @@ HRESULT SimServer::DefinirConfiguracoesAvancadasComDNS(VARIANT_BOOL repClient, B
 
 HRESULT SimServer::EnviarConfiguracoesAvancadas(std::int32_t* result) {
     if (!m_avancadas) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        ConfiguracaoSim& c = rep().configuracao;
-        c.repIniciaConexao = m_avancadas->repCliente;
-        c.ipServidor = m_avancadas->ipServidor;
-        c.portaServidor = m_avancadas->portaServidor;
-        if (!m_avancadas->mascara.isEmpty()) c.mascara = m_avancadas->mascara;
-        if (!m_avancadas->gateway.isEmpty()) c.gateway = m_avancadas->gateway;
-        c.intervaloConexao = m_avancadas->intervaloConexao;
-        c.tempoEspera = m_avancadas->tempoEspera;
-        c.hostHabilitado = m_avancadas->hostHabilitado;
-        c.hostDNS = m_avancadas->hostDNS;
-        c.dns = m_avancadas->dns;
-        c.nomeRep = m_avancadas->nomeRep;
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            ConfiguracaoSim& c = rep().configuracao;
+            c.repIniciaConexao = m_avancadas->repCliente;
+            c.ipServidor = m_avancadas->ipServidor;
+            c.portaServidor = m_avancadas->portaServidor;
+            if (!m_avancadas->mascara.isEmpty()) c.mascara = m_avancadas->mascara;
+            if (!m_avancadas->gateway.isEmpty()) c.gateway = m_avancadas->gateway;
+            c.intervaloConexao = m_avancadas->intervaloConexao;
+            c.tempoEspera = m_avancadas->tempoEspera;
+            c.hostHabilitado = m_avancadas->hostHabilitado;
+            c.hostDNS = m_avancadas->hostDNS;
+            c.dns = m_avancadas->dns;
+            c.nomeRep = m_avancadas->nomeRep;
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -149,12 +155,13 @@ HRESULT SimServer::DefinirAjusteBiometricoLC(std::int32_t identificacao, std::in
 
 HRESULT SimServer::EnviarAjusteBiometrico(std::int32_t* result) {
     if (!m_ajusteNitgen && !m_ajusteLC) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        if (m_ajusteNitgen) rep().configuracao.nitgen = *m_ajusteNitgen;
-        if (m_ajusteLC) rep().configuracao.lc = *m_ajusteLC;
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (m_ajusteNitgen) rep().configuracao.nitgen = *m_ajusteNitgen;
+            if (m_ajusteLC) rep().configuracao.lc = *m_ajusteLC;
+            return 0;
+        });
     return numero(result, r);
 }
 
