@@ -8,8 +8,10 @@
 #include <QUrl>
 #include <csignal>
 #include <grp.h>
+#include <memory>
 #include <sys/resource.h>
 #include <unistd.h>
+#include <vector>
 
 Caso::Caso() {
     QDir(m_dir.path()).mkpath(QStringLiteral("trabalho"));
@@ -37,6 +39,28 @@ Execucao Caso::rodar(const QStringList& argumentos, const QString& servidor, con
 }
 
 Execucao Caso::rodar(const Pedido& pedido) const {
+    QProcess p;
+    iniciar(p, pedido);
+    return colher(p, pedido);
+}
+
+QList<Execucao> Caso::rodarJuntos(const QList<Pedido>& pedidos) const {
+    std::vector<std::unique_ptr<QProcess>> processos;
+    for (const Pedido& pedido : pedidos) {
+        processos.push_back(std::make_unique<QProcess>());
+        iniciar(*processos.back(), pedido);
+    }
+    QList<Execucao> execucoes;
+    for (qsizetype i = 0; i < pedidos.size(); ++i)
+        execucoes << colher(*processos[std::size_t(i)], pedidos[i]);
+    return execucoes;
+}
+
+QString Caso::pastaTrabalho(const Pedido& pedido) const {
+    return pedido.pastaTrabalho.isEmpty() ? caminho(QStringLiteral("trabalho")) : pedido.pastaTrabalho;
+}
+
+void Caso::iniciar(QProcess& p, const Pedido& pedido) const {
     QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
     for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTOREP_SDK_LIBRARY"})
         env.remove(QString::fromLatin1(v));
@@ -58,12 +82,11 @@ Execucao Caso::rodar(const Pedido& pedido) const {
         env.insert(it.key(), it.value());
     for (const QString& v : pedido.semAmbiente)
         env.remove(v);
+    // Another user's runtime folder is not nobody's: Qt would say so.
+    if (pedido.comoNinguem) env.remove(QStringLiteral("XDG_RUNTIME_DIR"));
 
-    const QString trabalho =
-        pedido.pastaTrabalho.isEmpty() ? caminho(QStringLiteral("trabalho")) : pedido.pastaTrabalho;
-    QProcess p;
     p.setProcessEnvironment(env);
-    p.setWorkingDirectory(trabalho);
+    p.setWorkingDirectory(pastaTrabalho(pedido));
     const qint64 limite = pedido.limiteArquivo;
     const bool ninguem = pedido.comoNinguem;
     if (limite >= 0 || ninguem) {
@@ -80,6 +103,9 @@ Execucao Caso::rodar(const Pedido& pedido) const {
         });
     }
     p.start(qEnvironmentVariable("VELTOREP_PROGRAMA"), pedido.argumentos);
+}
+
+Execucao Caso::colher(QProcess& p, const Pedido& pedido) const {
     Execucao e;
     if (!p.waitForStarted(10000)) return e;
     if (pedido.matarAposMs >= 0) {
@@ -96,6 +122,7 @@ Execucao Caso::rodar(const Pedido& pedido) const {
         }
     }
     e.saidaErro = p.readAllStandardError();
+    const QString trabalho = pastaTrabalho(pedido);
     QFile f(QDir(trabalho).filePath(QStringLiteral("retorno_rep.txt")));
     const QFileInfo info(f.fileName());
     e.comArquivo = info.isFile() && !info.isSymLink() && f.open(QIODevice::ReadOnly);

@@ -8,6 +8,8 @@
 #include <QStringList>
 #include <QTemporaryDir>
 
+class QProcess;
+
 struct Execucao {
     bool terminou = false;
     int status = -1; // -2 when it did not end normally (a signal)
@@ -39,6 +41,8 @@ class Caso {
 public:
     Caso();
     Execucao rodar(const Pedido& pedido) const;
+    // Several runs started together, each collected in turn.
+    QList<Execucao> rodarJuntos(const QList<Pedido>& pedidos) const;
     Execucao rodar(const QStringList& argumentos, const QString& servidor, const QByteArray& roteiro = {},
                    bool comTela = false) const;
     // The fake's calls, one compact JSON array each, the host's address written as "IP".
@@ -48,6 +52,9 @@ public:
     QString arquivoEstado() const;
 
 private:
+    QString pastaTrabalho(const Pedido& pedido) const;
+    void iniciar(QProcess& p, const Pedido& pedido) const;
+    Execucao colher(QProcess& p, const Pedido& pedido) const;
     QTemporaryDir m_dir;
 };
 
