@@ -1,6 +1,7 @@
 #include "ops/Bio.h"
 
 #include "bio/GridTemplates.h"
+#include "ops/ContagemSdk.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "ui/common/UiServices.h"
 #include "ui/widgets/StringGrid.h"
@@ -55,6 +56,11 @@ bool LerListaNoListbox(TVeltoRepPlusSDK& sdk, const RepSlot& slot, const Control
     if (!manterTextoPorEntrada) c.lblListar->setText(QStringLiteral("ok"));
     const int n = sdk.LerQtdeListaBio();
     c.lblNumUsuLista->setText(QString::number(n));
+    // More users than any device holds: a failed answer, nothing read.
+    if (ContagemExcessiva(n)) {
+        c.lblListar->setText(TextoContagemExcessiva("LerQtdeListaBio", n));
+        return false;
+    }
     QListWidget* lista = c.listbox(slot.numero);
     for (int i = 0; i < n; ++i) {
         sdk.LerPosicaoListaBio(i);
@@ -70,6 +76,10 @@ bool MostrarResultadosPorEntrada(TVeltoRepPlusSDK& sdk, const ControlesBio& c,
                                  std::optional<QString> (*texto)(int), bool bombear) {
     bool escrito = false;
     const int m = sdk.LerQtdeListaBio();
+    if (ContagemExcessiva(m)) {
+        c.lblListar->setText(TextoContagemExcessiva("LerQtdeListaBio", m));
+        return true;
+    }
     for (int i = 0; i < m; ++i) {
         sdk.LerPosicaoListaBio(i);
         if (const auto t = texto(sdk.LerResultadoBiometria())) {
