@@ -102,6 +102,7 @@ private slots:
     void arquivoEspecialRecusado();
     void estadoDoSimuladorNaoSegueVinculo();
     void estadoDoSimuladorQueEhFifo();
+    void estadoForjadoAjustadoERelatado();
     // The result of an earlier run.
     void resultadoAnteriorSaiNoInicio_data();
     void resultadoAnteriorSaiNoInicio();
@@ -118,6 +119,9 @@ private slots:
     void inicioSemTela();
     void saidaDeErroLimpa_data();
     void saidaDeErroLimpa();
+    // An SDK library that uses the host's BSTR functions and error info.
+    void bibliotecaQueImportaDoHospedeiro_data();
+    void bibliotecaQueImportaDoHospedeiro();
 };
 
 void TstRobustez::initTestCase() {
@@ -277,6 +281,22 @@ void TstRobustez::estadoDoSimuladorQueEhFifo() {
     struct stat st {};
     QCOMPARE(::lstat(QFile::encodeName(caso.arquivoEstado()).constData(), &st), 0);
     QVERIFY(S_ISFIFO(st.st_mode));
+}
+
+void TstRobustez::estadoForjadoAjustadoERelatado() {
+    EXIGIR_IP_LOCAL();
+    Caso caso;
+    QVERIFY(QDir().mkpath(caso.caminho("estado")));
+    QVERIFY(gravar(caso.arquivoEstado(), R"({"deslocamentoRelogioSegundos": 1e300, "coleta": {"semeados": 2147483647},
+                                            "empregados": [{"nome": ["Ana"], "pis": "12011122299"}]})"));
+    const Execucao e = caso.rodar({"x", "3", "", kCpf}, "sim");
+    QCOMPARE(e.status, 0);
+    QCOMPARE(e.arquivo, crlf(R"([{"NOME":"", "PIS":"12011122299", "CRACHA":""}])"));
+    // One line names every field that was adjusted.
+    const QList<QByteArray> linhas = e.saidaErro.trimmed().split('\n');
+    QCOMPARE(linhas.size(), 1);
+    for (const char* campo : {"deslocamentoRelogioSegundos", "coleta.semeados", "empregados[0].nome"})
+        QVERIFY2(linhas[0].contains(campo), e.saidaErro.constData());
 }
 
 // --- The result of an earlier run --------------------------------------------------------------------
@@ -500,6 +520,33 @@ void TstRobustez::saidaDeErroLimpa() {
     QCOMPARE(e.status, 0);
     QCOMPARE(e.arquivo, kArquivoRelogio);
     QCOMPARE(e.saidaErro, QByteArray());
+}
+
+// --- An SDK library that imports from the host ------------------------------------------------------
+
+void TstRobustez::bibliotecaQueImportaDoHospedeiro_data() {
+    QTest::addColumn<QString>("cpf");
+    QTest::addColumn<int>("status");
+    QTest::addColumn<QByteArray>("arquivo");
+    // Its texts are made with the host's SysAllocString, the host's texts read with its SysStringLen.
+    QTest::newRow("textos") << kCpf << 0 << crlf(R"({"RESULT" : "OK", "RETORNO" : "529.982.247-25"})");
+    // Its failure's description reaches the host through the host's SetErrorInfo.
+    QTest::newRow("descrição da falha") << "falha" << 3 << crlf(R"({"error" : "falha relatada pelo SDK importador"})");
+}
+
+void TstRobustez::bibliotecaQueImportaDoHospedeiro() {
+    QFETCH(QString, cpf);
+    QFETCH(int, status);
+    QFETCH(QByteArray, arquivo);
+    Caso caso;
+    Pedido p;
+    p.argumentos = QStringList{"x", "1", "", cpf};
+    p.servidor = qEnvironmentVariable("VELTOREP_SDK_IMPORTADOR");
+    QVERIFY(QFile::exists(p.servidor));
+    const Execucao e = caso.rodar(p);
+    QCOMPARE(e.saidaErro, QByteArray());
+    QCOMPARE(e.status, status);
+    QCOMPARE(e.arquivo, arquivo);
 }
 
 QTEST_GUILESS_MAIN(TstRobustez)
