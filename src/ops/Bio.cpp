@@ -223,8 +223,11 @@ void ReceberTemplatesBioRep(ContextoOperacao& ctx, const RepSlot& slot, const Co
     for (int i = 0; i < lista->count(); ++i) {
         if (!lista->item(i)->isSelected()) continue;
         sdk->LerPosicaoListaBio(j);
-        GridTemplates::AcrescentarUsuario(*grid, Texto(sdk->LerPis()), Texto(sdk->LerTemplate()),
-                                          Texto(sdk->LerTemplate2()));
+        // Read in this order, one statement each: as arguments of one call the compiler would choose it.
+        const QString pis = Texto(sdk->LerPis());
+        const QString template1 = Texto(sdk->LerTemplate());
+        const QString template2 = Texto(sdk->LerTemplate2());
+        GridTemplates::AcrescentarUsuario(*grid, pis, template1, template2);
         ++j;
     }
 }
