@@ -36,7 +36,7 @@ bool LeitorEstado::doTipo(const QJsonObject& o, const char* chave, QJsonValue::T
     if (it->type() != tipo) {
         relatar(QLatin1String(chave),
                 QStringLiteral("%1 onde se espera %2; usado o valor inicial")
-                    .arg(QLatin1String(nomeTipo(it->type())), QLatin1String(nomeTipo(tipo))));
+                    .arg(QString::fromUtf8(nomeTipo(it->type())), QString::fromUtf8(nomeTipo(tipo))));
         return false;
     }
     *valor = *it;
@@ -66,13 +66,14 @@ qint64 LeitorEstado::inteiro(const QJsonObject& o, const char* chave, qint64 pad
     if (d < double(minimo) || d > double(maximo)) {
         const qint64 limite = d < double(minimo) ? minimo : maximo;
         relatar(QLatin1String(chave),
-                QStringLiteral("%1 fora do limite; usado %2").arg(d, 0, 'g', 17).arg(limite));
+                QStringLiteral("%1 fora do limite; usado %2").arg(QString::number(d, 'g', 15)).arg(limite));
         return limite;
     }
     const double inteiro = std::trunc(d);
     if (inteiro != d)
-        relatar(QLatin1String(chave),
-                QStringLiteral("%1 não é inteiro; usado %2").arg(d, 0, 'g', 17).arg(qint64(inteiro)));
+        relatar(QLatin1String(chave), QStringLiteral("%1 não é inteiro; usado %2")
+                                          .arg(QString::number(d, 'g', 15))
+                                          .arg(qint64(inteiro)));
     return qint64(inteiro);
 }
 

@@ -174,10 +174,14 @@ SimDeviceTable::Alteracao::Alteracao(SimDevice& d) : m_device(d) {
         m_lido = d;
         return;
     }
-    // What another process kept meanwhile is the state this change starts from.
+    // What another process kept meanwhile is the state this change starts from; a file this process read
+    // last is not read (and reported) again.
     auto it = table().find(d.endereco);
-    const Marca marca = carregar(d.endereco, d);
-    if (it != table().end() && it->second.device.get() == &d) it->second.marca = marca;
+    const bool daTabela = it != table().end() && it->second.device.get() == &d;
+    if (!daTabela || !(marcaAtual(caminho) == it->second.marca)) {
+        const Marca marca = carregar(d.endereco, d);
+        if (daTabela) it->second.marca = marca;
+    }
     m_lido = d;
 }
 
