@@ -3,6 +3,7 @@
 #include "util/Utils.h"
 
 #include <QDir>
+#include <QFileInfo>
 #include <QFile>
 #include <QProcess>
 #include <QUrl>
@@ -10,6 +11,7 @@
 #include <grp.h>
 #include <memory>
 #include <sys/resource.h>
+#include <sys/stat.h>
 #include <unistd.h>
 #include <vector>
 
@@ -130,6 +132,20 @@ Execucao Caso::colher(QProcess& p, const Pedido& pedido) const {
     e.entradas =
         QDir(trabalho).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden | QDir::System);
     return e;
+}
+
+QString ninguemNaoAlcanca(const QStringList& arquivos) {
+    for (const QString& arquivo : arquivos) {
+        QString caminho = QFileInfo(arquivo).absoluteFilePath();
+        struct stat st {};
+        if (::stat(QFile::encodeName(caminho).constData(), &st) != 0 || !(st.st_mode & S_IROTH))
+            return caminho + QStringLiteral(" cannot be read by others");
+        while ((caminho = QFileInfo(caminho).path()) != QStringLiteral("/")) {
+            if (::stat(QFile::encodeName(caminho).constData(), &st) != 0 || !(st.st_mode & S_IXOTH))
+                return caminho + QStringLiteral(" cannot be entered by others");
+        }
+    }
+    return {};
 }
 
 QStringList Caso::chamadas() const {

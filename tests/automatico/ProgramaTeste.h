@@ -58,6 +58,10 @@ private:
     QTemporaryDir m_dir;
 };
 
+// Why a run as nobody cannot reach these files (a folder on the way others may not enter, a file they may
+// not read); empty when it can.
+QString ninguemNaoAlcanca(const QStringList& arquivos);
+
 inline QByteArray crlf(const char* texto) {
     return QByteArray(texto) + "\r\n";
 }
