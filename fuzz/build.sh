@@ -1,17 +1,19 @@
 #!/usr/bin/env bash
 # Builds a libFuzzer target with clang (ASan + UBSan) into build-fuzz/, and runs it when asked:
-#   fuzz/build.sh [rb1|afd] [run [seconds]]
-# The target defaults to rb1 (the RB1 parser). New inputs go to build-fuzz/corpus (rb1) or
-# build-fuzz/corpus-afd (afd), seeded from fuzz/corpus or fuzz/corpus-afd.
+#   fuzz/build.sh [rb1|afd|estado] [run [seconds]]
+# rb1 (the default): the RB1 parser; afd: the AFD reader and writer; estado: the simulator's state-file
+# reader. New inputs go to build-fuzz/<corpus>, seeded from fuzz/<corpus> (corpus, corpus-afd,
+# corpus-estado).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh fuzz
 alvo=rb1
 case "${1:-}" in
-  rb1|afd) alvo="$1"; shift ;;
+  rb1|afd|estado) alvo="$1"; shift ;;
 esac
 out=build-fuzz
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
+extra=()
 case "$alvo" in
   rb1)
     corpus=corpus; max_len=70000
@@ -21,12 +23,19 @@ case "$alvo" in
     # The module's plain C++ units (its Qt adapter stays out).
     fontes=(fuzz/afd_fuzz.cpp $(ls src/afd/*.cpp | grep -v AfdQt.cpp))
     flags+=(-pthread) ;;
+  estado)
+    corpus=corpus-estado; max_len=8192
+    extra=(-dict=fuzz/estado.dict)
+    # Qt Core itself is not instrumented; the reader and the device's data are.
+    flags+=(-fPIC $(pkg-config --cflags Qt6Core))
+    fontes=(fuzz/estado_fuzz.cpp src/sim/SimDevice.cpp src/sim/SimDados.cpp src/sim/SimColeta.cpp
+            src/sim/SimBio.cpp src/sim/LeitorEstado.cpp $(pkg-config --libs Qt6Core)) ;;
 esac
 mkdir -p "$out/$corpus"
 clang++ "${flags[@]}" "${fontes[@]}" -o "$out/${alvo}_fuzz"
 echo "built $out/${alvo}_fuzz"
 if [ "${1:-}" = run ]; then
   secs="${2:-600}"
-  "$out/${alvo}_fuzz" -max_total_time="$secs" -max_len="$max_len" -print_final_stats=1 \
-    -artifact_prefix="$out/" "$out/$corpus" "fuzz/$corpus"
+  "$out/${alvo}_fuzz" -max_total_time="$secs" -max_len="$max_len" -print_final_stats=1 "${extra[@]}" \
+    -artifact_prefix="$out/${alvo}-" "$out/$corpus" "fuzz/$corpus"
 fi

@@ -256,6 +256,11 @@ void TstBio::receberDuasLinhasAcrescentaNaOrdemDoListbox() {
     QCOMPARE(t.w<StringGrid>("dsgTemplates2")->RowCount(), 3);
     QCOMPARE(t.sdk().de("LerPosicaoListaBio").first().args, QVariantList{0});
     QCOMPARE(t.sdk().de("LerPosicaoListaBio").last().args, QVariantList{1});
+    // Each entry read in the order LerPis, LerTemplate, LerTemplate2, right after it was made current.
+    const QStringList nomes = t.sdk().nomes();
+    const qsizetype inicio = nomes.lastIndexOf("SolicitarTemplatesListaBio") + 1;
+    QCOMPARE(nomes.mid(inicio), (QStringList{"LerPosicaoListaBio", "LerPis", "LerTemplate", "LerTemplate2",
+                                             "LerPosicaoListaBio", "LerPis", "LerTemplate", "LerTemplate2"}));
 }
 
 void TstBio::exclusaoQueFalhaTerminaCalada() {

@@ -46,6 +46,8 @@ private slots:
     void marcasNaoSobrevivemATrocaDePaginaNemDeFamilia();
     void cliqueEmQualquerCelulaAlternaAMarca();
     void setasAlternamAMarcaDaLinhaAtual();
+    void outrasTeclasNaoMovemACelula_data();
+    void outrasTeclasNaoMovemACelula();
     void usuarioMarcadoMaisBaixoVence();
     void usuarioCapturadoEntraNasDuasGridsSemMarca();
     void somenteUmaDigital();
@@ -138,6 +140,32 @@ void TstBioGrid::setasAlternamAMarcaDaLinhaAtual() {
     QTest::keyClick(g, Qt::Key_Up);
     QCOMPARE(coluna(g, 0), QStringList({"Sel", "OK", "OK"}));
     QCOMPARE(g->currentRow(), 1);
+}
+
+void TstBioGrid::outrasTeclasNaoMovemACelula_data() {
+    QTest::addColumn<int>("tecla");
+    QTest::addColumn<QString>("texto");
+    // "1" would find the PIS of row 2 by type-ahead search in the current column.
+    QTest::newRow("algarismo") << int(Qt::Key_1) << "1";
+    QTest::newRow("letra") << int(Qt::Key_E) << "e";
+    QTest::newRow("espaço") << int(Qt::Key_Space) << " ";
+    QTest::newRow("Home") << int(Qt::Key_Home) << "";
+    QTest::newRow("End") << int(Qt::Key_End) << "";
+    QTest::newRow("Page Down") << int(Qt::Key_PageDown) << "";
+}
+
+void TstBioGrid::outrasTeclasNaoMovemACelula() {
+    QFETCH(int, tecla);
+    QFETCH(QString, texto);
+    JanelaTeste t;
+    entrarNaBio(t);
+    auto* g = t.w<StringGrid>("dsgTemplates");
+    clicarCelula(g, 1, 1);
+    QCOMPARE(coluna(g, 0), QStringList({"Sel", "OK", ""}));
+    QTest::sendKeyEvent(QTest::Click, g, Qt::Key(tecla), texto, Qt::NoModifier);
+    QCOMPARE(g->currentRow(), 1);
+    QCOMPARE(g->currentColumn(), 1);
+    QCOMPARE(coluna(g, 0), QStringList({"Sel", "OK", ""}));
 }
 
 void TstBioGrid::usuarioMarcadoMaisBaixoVence() {

@@ -49,6 +49,8 @@ private slots:
     void limparNoMeioDaColeta();
     void registroQueNuncaFicaProntoDesisteApos1000Esperas();
     void fecharAJanelaEncerraAColeta();
+    void semRegistroPorMuitoTempoTerminaComErro_data();
+    void semRegistroPorMuitoTempoTerminaComErro();
     void nsrNoMaiorInteiroNaoPassaDele();
     void conexaoReduzida();
     void umRegistro_data();
@@ -197,6 +199,42 @@ void TstColeta::registroQueNuncaFicaProntoDesisteApos1000Esperas() {
     QCOMPARE(t.sdk().quantas("LerRegistroLinha"), 0);
     QCOMPARE(linhas(t), (QStringList{"trailer", "cabecalho"}));
     QCOMPARE(t.texto("lblNumeroRegistrosLidos"), QStringLiteral("0"));
+}
+
+void TstColeta::semRegistroPorMuitoTempoTerminaComErro_data() {
+    QTest::addColumn<QVariantList>("status");  // LerStatusColeta's answers, in order
+    QTest::addColumn<QVariant>("depois");      // its answer once those are used up
+    QTest::addColumn<int>("pedidos");          // NSRs requested
+    QTest::addColumn<QStringList>("topo");     // the first lines of the list
+    QTest::addColumn<QString>("contagem");
+    // A status outside the table gives no record: 1000 NSRs in a row, then "erro".
+    QTest::newRow("sempre 7") << QVariantList() << QVariant(7) << 1000 << QStringList{"erro"} << "7";
+    // Never ready: each NSR waits 1000 polls, and three of them (about a minute) end the run.
+    QTest::newRow("sempre 1") << QVariantList() << QVariant(1) << 3 << QStringList{"erro"} << "7";
+    // A device that answers now and then is not cut short: every record starts the counts again.
+    QTest::newRow("registros esparsos chegam ao fim")
+        << (repetido(7, 999) << 2 << repetido(1, 1001) << repetido(1, 1001) << 2 << repetido(7, 999) << 3)
+        << QVariant(4) << 2003 << QStringList{"trailer", "cabecalho", "r3", "r2", "r1"} << "3";
+}
+
+void TstColeta::semRegistroPorMuitoTempoTerminaComErro() {
+    QFETCH(QVariantList, status);
+    QFETCH(QVariant, depois);
+    QFETCH(int, pedidos);
+    QFETCH(QStringList, topo);
+    QFETCH(QString, contagem);
+    JanelaTeste t;
+    t.digitarCpf(kCpfValido);
+    informacoes(t.sdk());
+    t.w<QLabel>("lblNumeroRegistrosLidos")->setText("7");
+    t.sdk().resultados("LerStatusColeta", status);
+    t.sdk().padrao("LerStatusColeta", depois);
+    t.sdk().resultados("LerRegistroLinha", {"r1", "r2", "r3"});
+    t.clicar("btnColeta");
+    QCOMPARE(t.sdk().quantas("SolicitarRegistroNsr"), pedidos);
+    QCOMPARE(linhas(t).mid(0, topo.size()), topo);
+    QCOMPARE(t.texto("lblNumeroRegistrosLidos"), contagem);
+    QCOMPARE(t.sdk().quantas("FinalizarLeitura"), topo.first() == "erro" ? 1 : 2);
 }
 
 void TstColeta::fecharAJanelaEncerraAColeta() {

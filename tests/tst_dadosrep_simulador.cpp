@@ -272,8 +272,12 @@ void TstDadosRepSimulador::statusSemEmpregadorOuForcado() {
     SimKnobs::reload();
     JanelaTeste t(true);
     abrir(t);
-    // REP 1 lost its employer: it takes no employee.
-    SimDeviceTable::device(kRep1).empregador = EmpregadorSim{};
+    // REP 1 lost its employer (kept in its state file, which every change starts from): it takes no employee.
+    {
+        SimDeviceTable::Alteracao a(SimDeviceTable::device(kRep1));
+        SimDeviceTable::device(kRep1).empregador = EmpregadorSim{};
+        QVERIFY(a.concluir());
+    }
     t.clicar("btnEnviarAlteracoesEmpregados");
     StringGrid* g1 = t.w<StringGrid>("dsgAlteracoesRep1");
     QCOMPARE(g1->Cells(2, 1), QStringLiteral("REP sem empregador cadastrado"));

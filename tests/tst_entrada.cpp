@@ -27,6 +27,10 @@ void TstEntrada::conversaoInteira_data() {
     QTest::addColumn<int>("valor");
     QTest::newRow("digit") << "1" << true << 1;
     QTest::newRow("leading blank") << " 2" << true << 2;
+    // Only blanks are skipped: a tab or a line break is no blank.
+    QTest::newRow("leading tab") << "\t2" << false << 0;
+    QTest::newRow("blank then tab") << " \t2" << false << 0;
+    QTest::newRow("leading line break") << "\n2" << false << 0;
     QTest::newRow("plus sign") << "+3" << true << 3;
     QTest::newRow("minus sign") << "-4" << true << -4;
     QTest::newRow("dollar prefix") << "$1F" << true << 31;

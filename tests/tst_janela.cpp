@@ -1,5 +1,6 @@
 // The main window: its frame, pages and nested page controls, the seconds counter, the CPF field's text,
 // and the "REP Inicia comunicação" / "Habilitar Host" boxes.
+#include "app/Entrada.h"
 #include "controls/MaskedEdit.h"
 #include "controls/SpinField.h"
 #include "support/TestUi.h"
@@ -24,6 +25,8 @@ private slots:
     void repIniciaComunicacaoHabilitaNoveControles();
     void limparRepIniciaComunicacaoRestaura();
     void rep2VoltaParaPorta61000();
+    void ativacaoUmaVezPorAtivacao_data();
+    void ativacaoUmaVezPorAtivacao();
 };
 
 void TstJanela::molduraEPaginas() {
@@ -140,6 +143,65 @@ void TstJanela::rep2VoltaParaPorta61000() {
     t.w<QCheckBox>("chkRepIniciaComunicacao2")->click();
     QCOMPARE(t.w<SpinField>("spnPortaComputador2")->value(), 61000);
     QCOMPARE(t.w<SpinField>("spnPortaComputador")->value(), 60000);
+}
+
+namespace {
+// Hides from the window the first activation the window system sends it: a window system that does not
+// activate a window when it is first shown.
+class SemPrimeiraAtivacao final : public QObject {
+public:
+    bool eventFilter(QObject*, QEvent* e) override {
+        if (e->type() != QEvent::ActivationChange || m_comida) return false;
+        m_comida = true;
+        return true;
+    }
+
+private:
+    bool m_comida = false;
+};
+
+// FormActivate hides the progress panel of an interactive window and moves it to the corner: showing it
+// elsewhere beforehand tells whether it ran since.
+void marcarPainel(TfrmSDK& j) {
+    j.Panel8->move(5, 5);
+    j.Panel8->show();
+}
+bool formActivateRodou(const TfrmSDK& j) { return j.Panel8->isHidden() && j.Panel8->pos() == QPoint(0, 0); }
+} // namespace
+
+void TstJanela::ativacaoUmaVezPorAtivacao_data() {
+    QTest::addColumn<bool>("ativadaAoMostrar");
+    QTest::newRow("o sistema de janelas ativa na primeira exibição") << true;
+    QTest::newRow("o sistema de janelas não ativa na primeira exibição") << false;
+}
+
+void TstJanela::ativacaoUmaVezPorAtivacao() {
+    QFETCH(bool, ativadaAoMostrar);
+    FakeSdk::install();
+    TfrmSDK janela;
+    SemPrimeiraAtivacao filtro;
+    if (!ativadaAoMostrar) janela.installEventFilter(&filtro);
+    Entrada::PreencherCampos(janela, Entrada::ArgumentosPosicionais({QStringLiteral("SDKVeltoRep")}));
+    marcarPainel(janela);
+    janela.show();
+    // The first showing is an activation, with the window system's event or without it.
+    QTRY_VERIFY_WITH_TIMEOUT(formActivateRodou(janela), 5000);
+    // And only one: no late event, no fallback runs it again.
+    marcarPainel(janela);
+    QTest::qWait(800);
+    QVERIFY(!formActivateRodou(janela));
+
+    // Each later activation runs it once more: another window active, then this one again.
+    for (int vez = 0; vez < 2; ++vez) {
+        QWidget outra;
+        outra.show();
+        outra.activateWindow();
+        QTRY_VERIFY(outra.isActiveWindow());
+        QVERIFY(!formActivateRodou(janela));
+        janela.activateWindow();
+        QTRY_VERIFY(formActivateRodou(janela));
+        marcarPainel(janela);
+    }
 }
 
 QTEST_MAIN(TstJanela)

@@ -42,6 +42,7 @@ private slots:
     void bytesParaHex();
     void ultimoLeitorEnumeradoVence();
     void semObjetoOuSemLeitor();
+    void quantidadeDeLeitoresImpossivel();
     void idSobreviveAProximaJanela();
     void abrirOLeitorEscolhido();
     void capturar();
@@ -97,6 +98,16 @@ void TstLeitorLN::semObjetoOuSemLeitor() {
     QVERIFY(!ln.ConectaDLLNitgen()); // no vendor object installed
     TfrmLeitor janela;
     QCOMPARE(janela.cboDispositivos->count(), 0);
+}
+
+void TstLeitorLN::quantidadeDeLeitoresImpossivel() {
+    // An object that reports more readers than any machine holds: no reader, and no walk through them.
+    FakeNitgen::roteiro().leitores = {0x0102};
+    FakeNitgen::roteiro().quantidade = 2147483647;
+    TLNControle ln;
+    QVERIFY(!ln.ConectaDLLNitgen());
+    QCOMPARE(FakeNitgen::roteiro().de(QStringLiteral("Device.EnumDeviceID")), QStringList());
+    QCOMPARE(IdDispositivoNitgen, 0);
 }
 
 void TstLeitorLN::idSobreviveAProximaJanela() {

@@ -8,6 +8,15 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QPushButton>
+#include <QApplication>
+#include <QDialog>
+#include <QDialogButtonBox>
+#include <QDir>
+#include <QFileDialog>
+#include <QFileInfo>
+#include <QLineEdit>
+#include <QTemporaryDir>
+#include <QTimer>
 #include <QTest>
 
 namespace {
@@ -124,6 +133,7 @@ private slots:
     void templatesPorLeitor();
     void segundaImportacaoDeTemplatesEsvaziaAsLinhas();
     void seletorDeArquivo();
+    void seletorAceitaArquivoQueAindaNaoExiste();
 };
 
 void TstRB1Importacao::controlesIniciais() {
@@ -358,6 +368,39 @@ void TstRB1Importacao::seletorDeArquivo() {
     QCOMPARE(t.dialogs.filtros, QStringList(8, QStringLiteral("Arquivos .RB1|*.RB1")));
     QCOMPARE(t.janela().opdSelecionarRB1->FileName, QStringLiteral("/dados/templates/arquivo.RB1"));
     QCOMPARE(t.sdk().servidoresCriados, 0);
+}
+
+void TstRB1Importacao::seletorAceitaArquivoQueAindaNaoExiste() {
+    JanelaTeste t;
+    UiServices::setDialogs(nullptr); // the window system's own dialog, as the operator meets it
+    QTemporaryDir pasta;
+    const QString novo = pasta.filePath("ainda-nao-existe.RB1");
+    bool recusado = false;
+    // The operator types the name of a file that does not exist yet and confirms it with "Open".
+    QTimer::singleShot(0, [&] {
+        auto* dialogo = qobject_cast<QFileDialog*>(QApplication::activeModalWidget());
+        QVERIFY(dialogo);
+        auto* nome = dialogo->findChild<QLineEdit*>("fileNameEdit");
+        QVERIFY(nome);
+        // Set rather than typed: typing opens the name completer, whose popup would take the click.
+        nome->setText(novo);
+        auto* botoes = dialogo->findChild<QDialogButtonBox*>("buttonBox");
+        QVERIFY(botoes && botoes->button(QDialogButtonBox::Open));
+        QTest::mouseClick(botoes->button(QDialogButtonBox::Open), Qt::LeftButton);
+        // A dialog that insists on an existing file is still open (or warns): closed here, refused.
+        QTimer::singleShot(0, [&] {
+            for (QWidget* w : QApplication::topLevelWidgets())
+                if (auto* d = qobject_cast<QDialog*>(w); d && d->isVisible()) {
+                    qWarning("%s still open", d->metaObject()->className());
+                    recusado = true;
+                    d->reject();
+                }
+        });
+    });
+    t.clicar("btnSelecionarArquivoImportacaoEmpregados");
+    QVERIFY(!recusado);
+    QCOMPARE(t.texto("txtCaminhoImportacaoRB1Empregados"), QDir::toNativeSeparators(novo));
+    QVERIFY(!QFileInfo::exists(novo));
 }
 
 QTEST_MAIN(TstRB1Importacao)

@@ -2,12 +2,14 @@
 // damaged state files, the fault knobs, and the clock page against it.
 #include "platform/com/WideString.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "sim/SimDevice.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
 #include "support/SimuladorTeste.h"
 #include "support/TestUi.h"
 
 #include <QDateTime>
+#include <QDir>
 #include <QFile>
 #include <QTest>
 
@@ -33,6 +35,9 @@ private slots:
     void falhasPorEndereco_data();
     void falhasPorEndereco();
     void formatoDeCartaoSoUmaVez();
+    void estadoForjado_data();
+    void estadoForjado();
+    void estadoForjadoNaoTransbordaNoUso();
     void paginaRelogioContraOSimulador();
 };
 
@@ -147,6 +152,94 @@ void TstSimulador::formatoDeCartaoSoUmaVez() {
     c->DefinirFormatoCartao(u"01 02", 0, lista);
     QCOMPARE(c->EnviarFormatoCartao(), 1);
     QCOMPARE(c->EnviarConfiguracoesGerais(), 1);
+}
+
+void TstSimulador::estadoForjado_data() {
+    QTest::addColumn<QByteArray>("json");
+    QTest::addColumn<QString>("campo");    // the field whose value is checked
+    QTest::addColumn<qint64>("valor");     // its value after reading
+    QTest::addColumn<QString>("problema"); // the start of the one problem reported, or empty
+    const qint64 maxDesl = SimDevice::kMaxDeslocamentoSegundos;
+    QTest::newRow("semeados enorme") << QByteArray(R"({"coleta": {"semeados": 2147483647}})") << "semeados"
+                                     << qint64(kMaxNsr) << "coleta.semeados: 2147483647 fora do limite";
+    QTest::newRow("semeados negativo") << QByteArray(R"({"coleta": {"semeados": -5}})") << "semeados"
+                                       << qint64(0) << "coleta.semeados: -5 fora do limite";
+    QTest::newRow("relógio adiantado 1e300")
+        << QByteArray(R"({"deslocamentoRelogioSegundos": 1e300})") << "deslocamento" << maxDesl
+        << "deslocamentoRelogioSegundos: 1e+300";
+    QTest::newRow("relógio atrasado 1e300")
+        << QByteArray(R"({"deslocamentoRelogioSegundos": -1e300})") << "deslocamento" << -maxDesl
+        << "deslocamentoRelogioSegundos: -1e+300";
+    QTest::newRow("deslocamento em texto")
+        << QByteArray(R"({"deslocamentoRelogioSegundos": "3600"})") << "deslocamento" << qint64(0)
+        << "deslocamentoRelogioSegundos: texto onde se espera número";
+    QTest::newRow("porta fracionária") << QByteArray(R"({"configuracao": {"porta": 1818.5}})") << "porta"
+                                       << qint64(1818) << "configuracao.porta: 1818.5 não é inteiro";
+    QTest::newRow("papel fora da tabela")
+        << QByteArray(R"({"statusPapel": 99})") << "papel" << qint64(7) << "statusPapel: 99 fora do limite";
+    QTest::newRow("nome que não é texto")
+        << QByteArray(R"({"empregados": [{"nome": 42, "pis": "1"}]})") << "empregados" << qint64(1)
+        << "empregados[0].nome: número onde se espera texto";
+    QTest::newRow("empregado que não é objeto")
+        << QByteArray(R"({"empregados": [7, {"pis": "2"}]})") << "empregados" << qint64(1)
+        << "empregados[0]: não é um objeto";
+    QTest::newRow("configuração que não é objeto")
+        << QByteArray(R"({"configuracao": [1]})") << "porta" << qint64(1818)
+        << "configuracao: lista onde se espera objeto";
+    QTest::newRow("evento que não é texto") << QByteArray(R"({"coleta": {"eventos": ["5x", null]}})")
+                                            << "eventos" << qint64(1) << "coleta.eventos[1]: não é um texto";
+    QTest::newRow("o que o simulador grava")
+        << SimDevice::novo("10.0.0.1").toBytes() << "semeados" << qint64(360) << QString();
+}
+
+void TstSimulador::estadoForjado() {
+    QFETCH(QByteArray, json);
+    QFETCH(QString, campo);
+    QFETCH(qint64, valor);
+    QFETCH(QString, problema);
+    QStringList problemas;
+    const std::optional<SimDevice> d = SimDevice::fromBytes("10.0.0.1", json, &problemas);
+    QVERIFY(d);
+    const qint64 lido = campo == "semeados"       ? d->coleta.semeados
+                        : campo == "deslocamento" ? d->deslocamentoRelogioSegundos
+                        : campo == "porta"        ? d->configuracao.porta
+                        : campo == "papel"        ? d->statusPapel
+                        : campo == "empregados"   ? d->empregados.size()
+                                                  : d->coleta.eventos.size();
+    QCOMPARE(lido, valor);
+    if (problema.isEmpty()) {
+        QCOMPARE(problemas, QStringList());
+    } else {
+        QCOMPARE(problemas.size(), 1);
+        QVERIFY2(problemas[0].startsWith(problema), qPrintable(problemas[0]));
+    }
+    // Not a JSON object: damaged, the device is reset by its caller.
+    QVERIFY(!SimDevice::fromBytes("10.0.0.1", "[]", &problemas));
+}
+
+void TstSimulador::estadoForjadoNaoTransbordaNoUso() {
+    // A log as long as any NSR allows, with one record of the device's own after it, and a clock far off.
+    QVERIFY(QDir().mkpath(SimKnobs::get().pastaEstado));
+    QFile f(SimDeviceTable::stateFilePath("10.0.0.20"));
+    QVERIFY(f.open(QIODevice::WriteOnly));
+    f.write(R"({"deslocamentoRelogioSegundos": 1e300,
+                "coleta": {"semeados": 2147483647, "fimSemeadura": "2026-01-31", "eventos": ["2x"]}})");
+    f.close();
+    SimuladorTeste::reiniciarProcesso();
+    auto c = conectar("10.0.0.20");
+    QCOMPARE(c->SolicitarRelogio(), 0);
+    QVERIFY(!q(c->LerRelogio()).isEmpty());
+    QCOMPARE(c->SolicitarRegistroNsr(kMaxNsr), 0);
+    int status = c->LerStatusColeta();
+    while (status < 2)
+        status = c->LerStatusColeta();
+    QCOMPARE(status, 3); // the last record
+    QVERIFY(q(c->LerRegistroLinha()).startsWith(QStringLiteral("9999999993")));
+    QCOMPARE(q(c->LerNumUltimoNsr()), QString::number(kMaxNsr));
+    // A change goes on from the clamped state.
+    QCOMPARE(c->EnviarRelogioComIncremento(2147483647), 0);
+    QCOMPARE(c->SolicitarRelogio(), 0);
+    QVERIFY(!q(c->LerRelogio()).isEmpty());
 }
 
 void TstSimulador::paginaRelogioContraOSimulador() {

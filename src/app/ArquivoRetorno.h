@@ -8,8 +8,22 @@ inline constexpr const char* kNome = "retorno_rep.txt";
 // The file's bytes: the result text in UTF-8 without a byte-order mark, then CR LF; nothing for an empty
 // text.
 QByteArray Conteudo(const QString& texto);
-// Writes the file into the current directory through a temporary file in the same directory renamed into
-// place, so that a reader polling for it never sees half a line. False, with the reason, when it could
-// not be written.
-bool Gravar(const QString& texto, QString* erro = nullptr);
+
+// Writes the file into the current directory through a temporary file in the same directory, every write
+// and sync checked, renamed into place, so that a reader never sees half a line and a full disk leaves no
+// file rather than an empty one. Never through a symbolic link (the link itself is replaced); a FIFO,
+// socket, device or folder at the name is refused. When the folder takes no new file but the file there
+// can be written, it is rewritten in place and `aviso` says so. False, with the reason, when the file
+// could not be written; no file of this run is left then.
+bool Gravar(const QString& texto, QString* erro = nullptr, QString* aviso = nullptr);
+
+enum class Anterior {
+    Nenhum,       // there was none
+    Removido,     // an earlier file (or a link at the name) is gone
+    NaoRemovido,  // it is still there (a folder that cannot be written): `motivo` says why
+    NaoEhArquivo, // a folder, FIFO, socket or device has the name: the result can never be written there
+};
+// At the start of a run from the command line: the file of an earlier run goes first, so that a run that
+// ends without writing (killed, no display, a failure) leaves no file an integrator could take for its own.
+Anterior RemoverAnterior(QString* motivo = nullptr);
 } // namespace ArquivoRetorno

@@ -66,10 +66,13 @@ void ExecucaoAutomatica::Executar(TfrmSDK& f) {
 
     // 6. The file, then the end of the program once control is back in the message loop.
     p.Memo1->setPlainText(resultado);
-    QString erro;
-    if (!ArquivoRetorno::Gravar(resultado, &erro)) {
-        std::fprintf(stderr, "SDKVeltoRep: %s: %s\n", ArquivoRetorno::kNome, erro.toLocal8Bit().constData());
+    QString erro, aviso;
+    if (!ArquivoRetorno::Gravar(resultado, &erro, &aviso)) {
+        std::fprintf(stderr, "SDKVeltoRep: %s não gravado: %s\n", ArquivoRetorno::kNome,
+                     erro.toLocal8Bit().constData());
         status = ArquivoNaoGravado;
+    } else if (!aviso.isEmpty()) {
+        std::fprintf(stderr, "SDKVeltoRep: %s: %s\n", ArquivoRetorno::kNome, aviso.toLocal8Bit().constData());
     }
     // Queued: an activation that came before the message loop started must still end the program.
     QMetaObject::invokeMethod(

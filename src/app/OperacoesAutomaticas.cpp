@@ -5,6 +5,7 @@
 #include "app/TextoJson.h"
 #include "controls/StringGrid.h"
 #include "controls/UiServices.h"
+#include "ops/ContagemSdk.h"
 #include "ops/Operacao.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
@@ -16,7 +17,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <limits>
 
 using namespace ExecucaoAutomatica;
 
@@ -45,8 +45,8 @@ QString ErroDeStatus(int r) {
 
 bool StatusDeFalha(int r) { return r >= 1 && r <= 4; }
 
-// A grid's row count for n list positions, row 0 the headers.
-int LinhasPara(int n) { return n < std::numeric_limits<int>::max() ? n + 1 : n; }
+// A grid's row count for n list positions, row 0 the headers; only the headers for a count that is no list.
+int LinhasPara(int n) { return ContagemExcessiva(n) ? 1 : n + 1; }
 
 } // namespace
 
@@ -127,6 +127,8 @@ Resultado ExecucaoAutomatica::SolicitaDadosEmpregados2(TfrmSDK& f, const QString
     const int n = sdk->LerQtdeEmpregados();
     p.lblQuantidadeRep1->setText(QStringLiteral("Quantidade: ") + QString::number(n));
     p.dsgEmpregados1->SetRowCount(LinhasPara(n));
+    // More employees than any device holds: a failed answer, nothing read.
+    if (ContagemExcessiva(n)) return {TextoJson::Erro(TextoContagemExcessiva("LerQtdeEmpregados", n)), ExcecaoSdk};
     // 3. One object per position that answers 0.
     QString lista;
     for (int i = 0; i < n; ++i) {
@@ -172,6 +174,7 @@ Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, 
     // 2. One row per result; a status without text leaves its cell empty.
     const int n = sdk->LerQuantidade();
     if (n >= 0) p.dsgExclusoesRep1->SetRowCount(LinhasPara(n));
+    if (ContagemExcessiva(n)) return {TextoJson::Erro(TextoContagemExcessiva("LerQuantidade", n)), ExcecaoSdk};
     for (int i = 0; i < n; ++i) {
         if (sdk->LerResultado(i) != 0) continue;
         p.dsgExclusoesRep1->SetCells(1, i + 1, Texto(sdk->LerPis()));

@@ -1,5 +1,6 @@
 // SDKVeltoRep: the console for one or two REP time clocks.
 #include "app/Ajuda.h"
+#include "app/ArquivoRetorno.h"
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
 #include "app/IntegracaoDesktop.h"
@@ -14,11 +15,14 @@
 #include <cstdio>
 
 namespace {
-// The offscreen platform warns that it cannot pass size hints on every window it shows; on a server that
-// line is noise in the integrator's log, and it says nothing about the run.
+// Two lines Qt writes in runs without a desktop say nothing about the run, and an integrator's log should
+// hold only what matters: the offscreen platform cannot pass size hints on the windows it shows, and
+// without XDG_RUNTIME_DIR Qt falls back to a private folder of its own (made and checked by Qt itself).
 QtMessageHandler g_anterior = nullptr;
-void semAvisosDaTelaVirtual(QtMsgType tipo, const QMessageLogContext& ctx, const QString& texto) {
-    if (tipo == QtWarningMsg && texto.contains(QLatin1String("propagateSizeHints"))) return;
+void semRuidoSemTela(QtMsgType tipo, const QMessageLogContext& ctx, const QString& texto) {
+    if (tipo == QtWarningMsg && (texto.contains(QLatin1String("propagateSizeHints")) ||
+                                 texto.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
+        return;
     if (g_anterior) g_anterior(tipo, ctx, texto);
 }
 } // namespace
@@ -27,27 +31,58 @@ int main(int argc, char* argv[]) {
     // --help, -h or --version alone: answered before anything else, with or without a display.
     if (Ajuda::Atender(argc, argv)) return 0;
 
-    // 1. The six argument texts.
+    // 1. The six argument texts, kept from the program's own argv: nothing else reads them.
     QStringList argv0;
     for (int i = 0; i < argc; ++i) argv0 << QString::fromLocal8Bit(argv[i]);
     const QStringList argumentos = Entrada::ArgumentosPosicionais(argv0);
+    g_anterior = qInstallMessageHandler(semRuidoSemTela);
 
-    // A server without a desktop: an unattended run needs no screen, an operator does.
+    // A start from the command line: the file of an earlier run goes before anything else can end this one,
+    // so that whatever the integrator finds afterwards is this run's.
+    const bool automatico = Utils::ConverterInteiro(argumentos.value(1)).has_value();
+    if (automatico) {
+        QString motivo;
+        switch (ArquivoRetorno::RemoverAnterior(&motivo)) {
+        case ArquivoRetorno::Anterior::Nenhum:
+        case ArquivoRetorno::Anterior::Removido:
+            break;
+        case ArquivoRetorno::Anterior::NaoRemovido:
+            std::fprintf(stderr,
+                         "SDKVeltoRep: o %s anterior não pôde ser apagado (%s); ao fim da execução ele será "
+                         "reescrito no lugar se puder, mas se ela terminar antes o arquivo que fica é o da "
+                         "execução anterior\n",
+                         ArquivoRetorno::kNome, motivo.toLocal8Bit().constData());
+            break;
+        case ArquivoRetorno::Anterior::NaoEhArquivo:
+            // Nothing is asked of the device when its outcome cannot be handed over.
+            std::fprintf(stderr, "SDKVeltoRep: %s não pode ser gravado: %s\n", ArquivoRetorno::kNome,
+                         motivo.toLocal8Bit().constData());
+            return ExecucaoAutomatica::ArquivoNaoGravado;
+        }
+    }
+
+    // A server without a desktop: an unattended run needs no screen, an operator does. "#NAO_EXEC#" as
+    // argument 3 asks for the operator's console whatever argument 2 is.
     const bool semTela = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                          !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (semTela) {
-        if (!Utils::ConverterInteiro(argumentos.value(1))) {
-            std::fprintf(stderr, "SDKVeltoRep: nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY vazios): a console "
-                                 "interativa não pode abrir. Para o modo automático, passe o número da operação "
-                                 "como segundo argumento.\n");
+        if (!automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#")) {
+            std::fprintf(stderr,
+                         "SDKVeltoRep: nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY vazios): a console "
+                         "interativa não pode abrir. Para o modo automático, passe o número da operação "
+                         "como segundo argumento e, como terceiro, outro texto que não #NAO_EXEC#.\n");
             return ExecucaoAutomatica::SemTela;
         }
         qputenv("QT_QPA_PLATFORM", "offscreen");
-        g_anterior = qInstallMessageHandler(semAvisosDaTelaVirtual);
     }
 
     // 2. The application object and the device SDK server.
-    QApplication app(argc, argv);
+    // Qt never sees the six arguments: "-platform", "-stylesheet" and the like are the integrator's data
+    // here. Qt's own settings stay available through its environment variables.
+    int argcQt = 1;
+    char nome[] = "SDKVeltoRep";
+    char* argvQt[] = {argc > 0 && argv[0] ? argv[0] : nome, nullptr};
+    QApplication app(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
     IntegracaoDesktop::Preparar(app);
     std::string erro;

@@ -2,6 +2,7 @@
 
 #include "bio/PainelLeitor.h"
 #include "controls/UiServices.h"
+#include "ops/ContagemSdk.h"
 #include "platform/com/OleExceptions.h"
 #include "platform/com/OleVariant.h"
 #include "util/Utils.h"
@@ -41,6 +42,8 @@ bool TLNControle::ConectaDLLNitgen() {
         objDevice.call("Enumerate");
         // 3. The last device enumerated wins; with none the id keeps its value.
         const std::int32_t quantidade = objDevice.get("EnumCount").toInt();
+        // More readers than any machine holds: a failed answer, not a list to walk through.
+        if (ContagemExcessiva(quantidade)) return false;
         for (std::int32_t i = 0; i < quantidade; ++i)
             IdDispositivoNitgen = objDevice.get("EnumDeviceID", {i}).toInt();
         // 4.

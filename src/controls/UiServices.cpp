@@ -46,9 +46,15 @@ public:
             patterns.replace(u';', u' ');
             qtFilter += parts[i] + QStringLiteral(" (") + patterns + u' ' + patterns.toLower() + u')';
         }
-        const QString f = QFileDialog::getOpenFileName(activeWindow(), QString(), initialFileName, qtFilter);
-        if (f.isEmpty()) return std::nullopt;
-        return f;
+        // One file that need not exist yet: an open dialog that also takes a new name. Qt's own dialog, since
+        // a native one may insist on an existing file.
+        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter);
+        dialog.setAcceptMode(QFileDialog::AcceptOpen);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        if (!initialFileName.isEmpty()) dialog.selectFile(initialFileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
     }
 
     std::optional<QString> chooseFolder(const QString& prompt, const QString& root) override {

@@ -1,6 +1,7 @@
 #include "ops/AlteracoesEmpregados.h"
 
 #include "controls/StringGrid.h"
+#include "ops/ContagemSdk.h"
 #include "ops/GradeResultados.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 
@@ -49,18 +50,21 @@ using TextoStatus = std::optional<QString> (*)(int);
 
 // Steps 4 to 6 of both operations: the count, the grid emptied of earlier runs, and one row per entry
 // that the device answered for. A status without a text leaves its cell empty rather than showing
-// another employee's outcome.
-void MostrarResultadosPorEmpregado(TVeltoRepPlusSDK& sdk, const GradeResultadoRep& destino,
-                                   TextoStatus textoStatus) {
+// another employee's outcome. A count no device can have is a failed answer: its text is returned and
+// nothing is read.
+std::optional<QString> MostrarResultadosPorEmpregado(TVeltoRepPlusSDK& sdk, const GradeResultadoRep& destino,
+                                                     TextoStatus textoStatus) {
     const int n = sdk.LerQuantidade();
     destino.lblQuantidade->setText(QStringLiteral("Quantidade: ") + QString::number(n));
     StringGrid* g = destino.dsgResultados;
     PrepararGrade(g, n, {QStringLiteral("Pis"), QStringLiteral("Status")}, {200, 120});
+    if (ContagemExcessiva(n)) return TextoContagemExcessiva("LerQuantidade", n);
     for (int i = 0; i < n; ++i) {
         if (sdk.LerResultado(i) != 0) continue;
         g->SetCells(1, i + 1, Texto(sdk.LerPis()));
         g->SetCells(2, i + 1, textoStatus(sdk.LerStatus()).value_or(QString()));
     }
+    return std::nullopt;
 }
 } // namespace
 
@@ -78,7 +82,8 @@ void EnviarAlteracoesEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, Q
     // 3. Send the individual list.
     const int r = sdk->EnviarListaIndividualEmpregados();
     // 4-6. What the device did with each employee, whatever the send answered.
-    MostrarResultadosPorEmpregado(*sdk, alteracoes.doSlot(slot), TextoStatusAlteracao);
+    if (const auto falha = MostrarResultadosPorEmpregado(*sdk, alteracoes.doSlot(slot), TextoStatusAlteracao))
+        return lbl->setText(*falha);
     // 7. The send's result.
     MostrarStatusRetorno(lbl, r);
 }
@@ -95,7 +100,8 @@ void EnviarExclusoesEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QL
     // 3. Send the exclusion list.
     const int r = sdk->EnviarListaExclusaoEmpregados();
     // 4-6. What the device did with each PIS.
-    MostrarResultadosPorEmpregado(*sdk, exclusoes.doSlot(slot), TextoStatusExclusao);
+    if (const auto falha = MostrarResultadosPorEmpregado(*sdk, exclusoes.doSlot(slot), TextoStatusExclusao))
+        return lbl->setText(*falha);
     // 7. The send's result.
     MostrarStatusRetorno(lbl, r);
 }

@@ -3,6 +3,7 @@
 #include "bio/GridTemplates.h"
 #include "controls/StringGrid.h"
 #include "controls/UiServices.h"
+#include "ops/ContagemSdk.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 
 #include <QCheckBox>
@@ -55,6 +56,11 @@ bool LerListaNoListbox(TVeltoRepPlusSDK& sdk, const RepSlot& slot, const Control
     if (!manterTextoPorEntrada) c.lblListar->setText(QStringLiteral("ok"));
     const int n = sdk.LerQtdeListaBio();
     c.lblNumUsuLista->setText(QString::number(n));
+    // More users than any device holds: a failed answer, nothing read.
+    if (ContagemExcessiva(n)) {
+        c.lblListar->setText(TextoContagemExcessiva("LerQtdeListaBio", n));
+        return false;
+    }
     QListWidget* lista = c.listbox(slot.numero);
     for (int i = 0; i < n; ++i) {
         sdk.LerPosicaoListaBio(i);
@@ -70,6 +76,10 @@ bool MostrarResultadosPorEntrada(TVeltoRepPlusSDK& sdk, const ControlesBio& c,
                                  std::optional<QString> (*texto)(int), bool bombear) {
     bool escrito = false;
     const int m = sdk.LerQtdeListaBio();
+    if (ContagemExcessiva(m)) {
+        c.lblListar->setText(TextoContagemExcessiva("LerQtdeListaBio", m));
+        return true;
+    }
     for (int i = 0; i < m; ++i) {
         sdk.LerPosicaoListaBio(i);
         if (const auto t = texto(sdk.LerResultadoBiometria())) {
@@ -213,8 +223,11 @@ void ReceberTemplatesBioRep(ContextoOperacao& ctx, const RepSlot& slot, const Co
     for (int i = 0; i < lista->count(); ++i) {
         if (!lista->item(i)->isSelected()) continue;
         sdk->LerPosicaoListaBio(j);
-        GridTemplates::AcrescentarUsuario(*grid, Texto(sdk->LerPis()), Texto(sdk->LerTemplate()),
-                                          Texto(sdk->LerTemplate2()));
+        // Read in this order, one statement each: as arguments of one call the compiler would choose it.
+        const QString pis = Texto(sdk->LerPis());
+        const QString template1 = Texto(sdk->LerTemplate());
+        const QString template2 = Texto(sdk->LerTemplate2());
+        GridTemplates::AcrescentarUsuario(*grid, pis, template1, template2);
         ++j;
     }
 }

@@ -27,14 +27,15 @@ TVeltoRepPlusSDK* ConectarColeta(ContextoOperacao& ctx, const RepSlot& slot, Lin
 }
 
 // Polls while the record is not ready: 10 ms, a repaint, 10 ms. Both runs stop after `limite` repeats
-// and go on with the status they have.
-int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite) {
+// and go on with the status they have; `esperas` adds up the repeats.
+int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite, int* esperas = nullptr) {
     int status = sdk.LerStatusColeta();
     for (int i = 0; status < 2 && i < limite; ++i) {
         UiServices::sleeper().sleepMs(10);
         Pintar(ctx.janela());
         UiServices::sleeper().sleepMs(10);
         status = sdk.LerStatusColeta();
+        if (esperas) ++*esperas;
     }
     return status;
 }
@@ -54,6 +55,8 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
     pararColeta = false;
     int lidos = 0;
     bool fim = false;
+    // NSRs and polls since the last record read.
+    int nsrSemRegistro = 0, esperasSemRegistro = 0;
     // 2. Connection.
     TVeltoRepPlusSDK* sdk = ConectarColeta(ctx, slot, c.listboxColeta);
     // 3. The first NSR (a text that is no integer ends the click here).
@@ -65,8 +68,9 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
             Pintar(c.listboxColeta);
             break;
         }
-        const int status = AguardarStatus(ctx, *sdk, kLimiteEsperasColeta);
+        const int status = AguardarStatus(ctx, *sdk, kLimiteEsperasColeta, &esperasSemRegistro);
         if (status == 2 || status == 3) {
+            nsrSemRegistro = esperasSemRegistro = 0;
             c.txbNumSerie->setText(Texto(sdk->LerNumSerieRep()));
             sdk->LerResultadoColeta();
             const QString linha = Texto(sdk->LerRegistroLinha());
@@ -74,11 +78,19 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
             Pintar(c.listboxColeta);
             c.lblNumeroRegistrosLidos->setText(QString::number(++lidos));
             Pintar(c.lblNumeroRegistrosLidos);
+        } else {
+            ++nsrSemRegistro;
         }
         c.lblMaiorData->setText(Texto(sdk->LerMaiorDataEntreRegistroLidos()));
         c.lblMenorData->setText(Texto(sdk->LerMenorDataEntreRegistroLidos()));
         c.lblUltimaEmpresa->setText(Texto(sdk->LerUltimaEmpresa()));
         if (status == 3 || status == 4) fim = true;
+        // A device that yields no record for too long: the run ends as a failed request does.
+        if (!fim && (nsrSemRegistro >= kLimiteNsrSemRegistro || esperasSemRegistro >= kLimiteEsperasSemRegistro)) {
+            c.listboxColeta->insertAtTop(QStringLiteral("erro"));
+            Pintar(c.listboxColeta);
+            break;
+        }
         UiServices::pump().processEvents();
         Pintar(ctx.janela());
         // No NSR lies beyond the largest integer the SDK takes.

@@ -1,13 +1,15 @@
 #include "ops/GradeResultados.h"
 
 #include "controls/StringGrid.h"
+#include "ops/ContagemSdk.h"
 #include "ops/Operacao.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 
 #include <algorithm>
 
 void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, const QList<int>& larguras) {
-    grade->SetRowCount(std::max(n, 0) + 1);
+    // A count beyond the bound is no list: only the header row.
+    grade->SetRowCount(ContagemExcessiva(n) ? 1 : std::max(n, 0) + 1);
     grade->ClearDataCells(1);
     for (int c = 0; c < cabecalhos.size(); ++c)
         grade->SetCells(c + 1, 0, cabecalhos[c]);

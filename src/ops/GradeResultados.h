@@ -8,7 +8,8 @@
 class StringGrid;
 class TVeltoRepPlusSDK;
 
-// Sets n + 1 rows (never fewer than the header row), empties columns 1 and up of the data rows so that no
+// Sets n + 1 rows (never fewer than the header row; only the header row for a count beyond the SDK bound
+// of ContagemSdk.h), empties columns 1 and up of the data rows so that no
 // row shows what an earlier run left there, writes the headers into row 0 from column 1 on, and sets the
 // widths of columns 1 and up.
 void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, const QList<int>& larguras);

@@ -1,6 +1,7 @@
 #include "ops/SolicitarDados.h"
 
 #include "controls/StringGrid.h"
+#include "ops/ContagemSdk.h"
 #include "ops/GradeResultados.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 
@@ -55,6 +56,11 @@ void SolicitarDadosEmpregadosRep(ContextoOperacao& ctx, const RepSlot& slot, QLa
     v.lblQuantidade->setText(QStringLiteral("Quantidade: ") + QString::number(n));
     // 4. The grid, emptied of the previous request's rows, with its headers and widths.
     PrepararGrade(v.dsgEmpregados, n, kCabecalhosEmpregados, kLargurasEmpregados);
+    // More employees than any device holds: a failed answer, nothing read.
+    if (ContagemExcessiva(n)) {
+        lbl->setText(TextoContagemExcessiva("LerQtdeEmpregados", n));
+        return;
+    }
     // 5. One row per employee whose position can be selected; the others stay empty.
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoEmpregado(i) != 0) continue;

@@ -1,6 +1,7 @@
 #include "rb1/ImportacaoRB1.h"
 
 #include "controls/StringGrid.h"
+#include "ops/ContagemSdk.h"
 #include "ops/GradeResultados.h"
 #include "ops/SdkRep.h"
 #include "ops/SolicitarDados.h"
@@ -96,6 +97,8 @@ void ImportarArquivoRB1Empregados(ContextoOperacao& ctx, const QString& caminho,
     MostrarQuantidade(lblQuantidade, n);
     // Emptied of an earlier import's rows, so a position that does not answer leaves its row blank.
     PrepararGrade(g, n, kCabecalhosEmpregados, kLargurasEmpregados);
+    // More employees than any file holds: a failed answer, nothing read.
+    if (ContagemExcessiva(n)) return lbl->setText(TextoContagemExcessiva("LerQtdeEmpregadosRB1", n));
     for (int i = 0; i < n; ++i) {
         if (sdk->DefinirPosicaoLeituraListaEmpregadosRB1(i) != 0) continue;
         PreencherLinhaEmpregado(*sdk, g, i + 1);
@@ -110,12 +113,13 @@ void ImportarArquivoRB1Templates(ContextoOperacao& ctx, const QString& caminho, 
     const int n = sdk->LerQtdeTemplatesRB1();
     MostrarQuantidade(lblQuantidade, n);
     // This grid has no fixed column: every column of the data rows is emptied.
-    g->SetRowCount(std::max(n, 0) + 1);
+    g->SetRowCount(ContagemExcessiva(n) ? 1 : std::max(n, 0) + 1);
     g->ClearDataCells(0);
     for (int c = 0; c < kLargurasTemplates.size(); ++c)
         g->SetColWidth(c, kLargurasTemplates[c]);
     for (int c = 0; c < kCabecalhosTemplates.size(); ++c)
         g->SetCells(c, 0, kCabecalhosTemplates[c]);
+    if (ContagemExcessiva(n)) return lbl->setText(TextoContagemExcessiva("LerQtdeTemplatesRB1", n));
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoListaBio(i) != 0) continue;
         const int linha = i + 1;

@@ -1,5 +1,7 @@
 #include "sim/SimBio.h"
 
+#include "sim/LeitorEstado.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
 
@@ -25,8 +27,8 @@ int lerInteiro(const char* variavel, int padrao) {
 
 QJsonObject UsuarioBioSim::toJson() const { return {{"pis", pis}, {"template1", template1}, {"template2", template2}}; }
 
-UsuarioBioSim UsuarioBioSim::fromJson(const QJsonObject& o) {
-    return {o.value("pis").toString(), o.value("template1").toString(), o.value("template2").toString()};
+UsuarioBioSim UsuarioBioSim::fromJson(const QJsonObject& o, const LeitorEstado& l) {
+    return {l.texto(o, "pis", {}), l.texto(o, "template1", {}), l.texto(o, "template2", {})};
 }
 
 const UsuarioBioSim* EstadoBio::achar(const QString& pis) const {
@@ -48,11 +50,19 @@ QJsonObject EstadoBio::toJson() const {
     return {{"usuarios", a}};
 }
 
-EstadoBio EstadoBio::fromJson(const QJsonObject& o) {
+EstadoBio EstadoBio::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     EstadoBio e;
     if (!o.contains("usuarios")) return e;
     e.usuarios.clear();
-    for (const auto& v : o.value("usuarios").toArray()) e.usuarios.append(UsuarioBioSim::fromJson(v.toObject()));
+    const QJsonArray usuarios = l.lista(o, "usuarios");
+    for (qsizetype i = 0; i < usuarios.size(); ++i) {
+        const QString nome = QStringLiteral("usuarios[%1]").arg(i);
+        if (!usuarios[i].isObject()) {
+            l.relatar(nome, QStringLiteral("não é um objeto; ignorado"));
+            continue;
+        }
+        e.usuarios.append(UsuarioBioSim::fromJson(usuarios[i].toObject(), l.dentro(nome)));
+    }
     return e;
 }
 

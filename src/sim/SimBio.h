@@ -6,6 +6,8 @@
 #include <QString>
 #include <optional>
 
+class LeitorEstado;
+
 // Reader families, by the length of their template text.
 enum class FamiliaBio { Nitgen, LC };
 
@@ -13,7 +15,7 @@ enum class FamiliaBio { Nitgen, LC };
 struct UsuarioBioSim {
     QString pis, template1, template2;
     QJsonObject toJson() const;
-    static UsuarioBioSim fromJson(const QJsonObject& o);
+    static UsuarioBioSim fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };
 
 // The device's fingerprint users. A fresh device holds the two demonstration users.
@@ -24,7 +26,7 @@ struct EstadoBio {
     static QList<UsuarioBioSim> demonstracao();
     QJsonObject toJson() const;
     // A state saved before the device kept biometric users gets the demonstration users.
-    static EstadoBio fromJson(const QJsonObject& o);
+    static EstadoBio fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };
 
 // The entry made current by LerPosicaoListaBio.

@@ -1,5 +1,6 @@
 #include "sim/SimColeta.h"
 
+#include "sim/LeitorEstado.h"
 #include "sim/SimDados.h"
 
 #include <QJsonArray>
@@ -62,7 +63,7 @@ QString EstadoColeta::registro(int nsr, int punches) const {
     const QDate dia = fimSemeadura.addDays(-(atras / porDia));
     const int posicao = porDia - 1 - atras % porDia;
     const int empregado = posicao % int(pis.size());
-    const int minutos = kMinutosMarcacao[posicao / int(pis.size())] + empregado * 5 + (nsr * 7) % 5;
+    const int minutos = kMinutosMarcacao[posicao / int(pis.size())] + empregado * 5 + (nsr % 5) * 7 % 5;
     return n + u'3' + dataAfd(dia) + digitos(minutos / 60, 2) + digitos(minutos % 60, 2) +
            RegistroAfd::numerico(pis[empregado], 12);
 }
@@ -73,14 +74,24 @@ QJsonObject EstadoColeta::toJson() const {
             {"eventos", QJsonArray::fromStringList(eventos)}};
 }
 
-EstadoColeta EstadoColeta::fromJson(const QJsonObject& o) {
+EstadoColeta EstadoColeta::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     EstadoColeta e;
     if (o.isEmpty()) return e;
-    e.semeados = qMax(0, o.value("semeados").toInt(e.semeados));
-    const QDate fim = QDate::fromString(o.value("fimSemeadura").toString(), Qt::ISODate);
+    e.semeados = int(l.inteiro(o, "semeados", e.semeados, 0, kMaxNsr));
+    const QString fimTexto = l.texto(o, "fimSemeadura", {});
+    const QDate fim = QDate::fromString(fimTexto, Qt::ISODate);
     if (fim.isValid()) e.fimSemeadura = fim;
-    for (const auto& v : o.value("eventos").toArray())
-        e.eventos.append(v.toString());
+    else if (o.contains("fimSemeadura") && o.value("fimSemeadura").isString())
+        l.relatar(QStringLiteral("fimSemeadura"),
+                  QStringLiteral("data inválida; usado o dia anterior a hoje"));
+    const QJsonArray eventos = l.lista(o, "eventos");
+    for (qsizetype i = 0; i < eventos.size(); ++i) {
+        if (!eventos[i].isString()) {
+            l.relatar(QStringLiteral("eventos[%1]").arg(i), QStringLiteral("não é um texto; ignorado"));
+            continue;
+        }
+        e.eventos.append(eventos[i].toString());
+    }
     return e;
 }
 

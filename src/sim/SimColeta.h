@@ -13,6 +13,11 @@
 #include <QString>
 #include <QStringList>
 
+class LeitorEstado;
+
+// The NSR has nine digits: no log holds more records.
+inline constexpr int kMaxNsr = 999999999;
+
 struct EstadoColeta {
     // Punches generated on the fly, NSR 1 to semeados; the last of them falls on fimSemeadura.
     int semeados = 360;
@@ -20,8 +25,8 @@ struct EstadoColeta {
     // What the device wrote itself, oldest first, without the NSR (it follows the punches).
     QStringList eventos;
 
-    // Records in the log when `punches` generated punches stand before the events.
-    int total(int punches) const { return punches + int(eventos.size()); }
+    // Records in the log when `punches` generated punches stand before the events; never past kMaxNsr.
+    int total(int punches) const { return int(qMin<qint64>(qint64(punches) + eventos.size(), kMaxNsr)); }
     // The record line of an NSR from 1 to total(punches).
     QString registro(int nsr, int punches) const;
     // Appends a record the device writes; `campos` begins with its type digit.
@@ -29,7 +34,7 @@ struct EstadoColeta {
 
     QJsonObject toJson() const;
     // A state saved before the device kept records gets a fresh log.
-    static EstadoColeta fromJson(const QJsonObject& o);
+    static EstadoColeta fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };
 
 // Field layouts of the records.

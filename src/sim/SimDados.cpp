@@ -1,21 +1,23 @@
 #include "sim/SimDados.h"
 
+#include "sim/LeitorEstado.h"
+
 QJsonObject EmpregadoSim::toJson() const {
     return {{"nome", nome},       {"pis", pis},       {"cartao", cartao},
             {"cartaoProx", cartaoProx}, {"teclado", teclado}, {"nomeExibicao", nomeExibicao},
             {"senha", senha},     {"verificaBiometria", verificaBiometria}};
 }
 
-EmpregadoSim EmpregadoSim::fromJson(const QJsonObject& o) {
+EmpregadoSim EmpregadoSim::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     EmpregadoSim e;
-    e.nome = o.value("nome").toString();
-    e.pis = o.value("pis").toString();
-    e.cartao = o.value("cartao").toString();
-    e.cartaoProx = o.value("cartaoProx").toString();
-    e.teclado = o.value("teclado").toString();
-    e.nomeExibicao = o.value("nomeExibicao").toString();
-    e.senha = o.value("senha").toString();
-    e.verificaBiometria = o.value("verificaBiometria").toBool();
+    e.nome = l.texto(o, "nome", {});
+    e.pis = l.texto(o, "pis", {});
+    e.cartao = l.texto(o, "cartao", {});
+    e.cartaoProx = l.texto(o, "cartaoProx", {});
+    e.teclado = l.texto(o, "teclado", {});
+    e.nomeExibicao = l.texto(o, "nomeExibicao", {});
+    e.senha = l.texto(o, "senha", {});
+    e.verificaBiometria = l.flag(o, "verificaBiometria", false);
     return e;
 }
 
@@ -47,14 +49,14 @@ QJsonObject EmpregadorSim::toJson() const {
             {"cnpjCpf", cnpjCpf},       {"cei", cei},                 {"tipoIdentificador", tipoIdentificador}};
 }
 
-EmpregadorSim EmpregadorSim::fromJson(const QJsonObject& o) {
+EmpregadorSim EmpregadorSim::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     EmpregadorSim e;
-    e.cadastrado = o.value("cadastrado").toBool();
-    e.razaoSocial = o.value("razaoSocial").toString();
-    e.local = o.value("local").toString();
-    e.cnpjCpf = o.value("cnpjCpf").toString();
-    e.cei = o.value("cei").toString();
-    e.tipoIdentificador = o.value("tipoIdentificador").toInt(1);
+    e.cadastrado = l.flag(o, "cadastrado", false);
+    e.razaoSocial = l.texto(o, "razaoSocial", {});
+    e.local = l.texto(o, "local", {});
+    e.cnpjCpf = l.texto(o, "cnpjCpf", {});
+    e.cei = l.texto(o, "cei", {});
+    e.tipoIdentificador = l.inteiro(o, "tipoIdentificador", 1);
     return e;
 }
 
@@ -94,11 +96,11 @@ QJsonObject ConfiguracaoSim::toJson() const {
     };
 }
 
-ConfiguracaoSim ConfiguracaoSim::fromJson(const QJsonObject& o) {
+ConfiguracaoSim ConfiguracaoSim::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     ConfiguracaoSim c;
-    auto str = [&](const char* k, QString& v) { v = o.value(k).toString(v); };
-    auto num = [&](const char* k, int& v) { v = o.value(k).toInt(v); };
-    auto flag = [&](const char* k, bool& v) { v = o.value(k).toBool(v); };
+    auto str = [&](const char* k, QString& v) { v = l.texto(o, k, v); };
+    auto num = [&](const char* k, int& v) { v = l.inteiro(o, k, v); };
+    auto flag = [&](const char* k, bool& v) { v = l.flag(o, k, v); };
     str("inicioHorarioVerao", c.inicioHorarioVerao);
     str("fimHorarioVerao", c.fimHorarioVerao);
     flag("formatoDefinido", c.formatoDefinido);
@@ -121,17 +123,19 @@ ConfiguracaoSim ConfiguracaoSim::fromJson(const QJsonObject& o) {
     str("hostDNS", c.hostDNS);
     str("dns", c.dns);
     str("nomeRep", c.nomeRep);
-    const QJsonObject n = o.value("nitgen").toObject();
-    c.nitgen.captura = n.value("captura").toInt(c.nitgen.captura);
-    c.nitgen.filtro = n.value("filtro").toInt(c.nitgen.filtro);
-    c.nitgen.identificacao = n.value("identificacao").toInt(c.nitgen.identificacao);
-    c.nitgen.verificacao = n.value("verificacao").toInt(c.nitgen.verificacao);
-    c.nitgen.timeOut = n.value("timeOut").toInt(c.nitgen.timeOut);
-    c.nitgen.lfd = n.value("lfd").toInt(c.nitgen.lfd);
-    const QJsonObject l = o.value("lc").toObject();
-    c.lc.identificacao = l.value("identificacao").toInt(c.lc.identificacao);
-    c.lc.timeOut = l.value("timeOut").toInt(c.lc.timeOut);
-    c.lc.dedoDuplicado = l.value("dedoDuplicado").toBool(c.lc.dedoDuplicado);
+    const QJsonObject n = l.objeto(o, "nitgen");
+    const LeitorEstado ln = l.dentro(QStringLiteral("nitgen"));
+    c.nitgen.captura = ln.inteiro(n, "captura", c.nitgen.captura);
+    c.nitgen.filtro = ln.inteiro(n, "filtro", c.nitgen.filtro);
+    c.nitgen.identificacao = ln.inteiro(n, "identificacao", c.nitgen.identificacao);
+    c.nitgen.verificacao = ln.inteiro(n, "verificacao", c.nitgen.verificacao);
+    c.nitgen.timeOut = ln.inteiro(n, "timeOut", c.nitgen.timeOut);
+    c.nitgen.lfd = ln.inteiro(n, "lfd", c.nitgen.lfd);
+    const QJsonObject lc = l.objeto(o, "lc");
+    const LeitorEstado llc = l.dentro(QStringLiteral("lc"));
+    c.lc.identificacao = llc.inteiro(lc, "identificacao", c.lc.identificacao);
+    c.lc.timeOut = llc.inteiro(lc, "timeOut", c.lc.timeOut);
+    c.lc.dedoDuplicado = llc.flag(lc, "dedoDuplicado", c.lc.dedoDuplicado);
     str("local", c.local);
     return c;
 }

@@ -5,12 +5,14 @@
 #include <QList>
 #include <QString>
 
+class LeitorEstado;
+
 struct EmpregadoSim {
     QString nome, pis, cartao, cartaoProx, teclado, nomeExibicao, senha;
     bool verificaBiometria = false;
 
     QJsonObject toJson() const;
-    static EmpregadoSim fromJson(const QJsonObject& o);
+    static EmpregadoSim fromJson(const QJsonObject& o, const LeitorEstado& leitor);
     bool operator==(const EmpregadoSim&) const = default;
 };
 
@@ -23,7 +25,7 @@ struct EmpregadorSim {
     int tipoIdentificador = 1; // 1 CNPJ, 2 CPF
 
     QJsonObject toJson() const;
-    static EmpregadorSim fromJson(const QJsonObject& o);
+    static EmpregadorSim fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };
 
 struct AjusteNitgenSim {
@@ -54,5 +56,5 @@ struct ConfiguracaoSim {
     QString local; // the local staged with a configuration (RB1 configuration files carry one)
 
     QJsonObject toJson() const;
-    static ConfiguracaoSim fromJson(const QJsonObject& o);
+    static ConfiguracaoSim fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };

@@ -1,7 +1,10 @@
 #include "sim/SimDevice.h"
 
+#include "sim/LeitorEstado.h"
+
 #include <QCryptographicHash>
 #include <QJsonArray>
+#include <QJsonDocument>
 
 QDateTime SimDevice::relogio() const { return QDateTime::currentDateTime().addSecs(deslocamentoRelogioSegundos); }
 
@@ -68,15 +71,35 @@ QJsonObject SimDevice::toJson() const {
             {"bio", bio.toJson()}};
 }
 
-SimDevice SimDevice::fromJson(const QString& endereco, const QJsonObject& o) {
+QByteArray SimDevice::toBytes() const {
+    return QJsonDocument(toJson()).toJson(QJsonDocument::Indented);
+}
+
+std::optional<SimDevice> SimDevice::fromBytes(const QString& endereco, const QByteArray& bytes,
+                                              QStringList* problemas) {
+    QJsonParseError err{};
+    const QJsonDocument doc = QJsonDocument::fromJson(bytes, &err);
+    if (err.error != QJsonParseError::NoError || !doc.isObject()) return std::nullopt;
+    const QJsonObject o = doc.object();
+    const LeitorEstado l(problemas);
     SimDevice d;
     d.endereco = endereco;
-    d.deslocamentoRelogioSegundos = qint64(o.value("deslocamentoRelogioSegundos").toDouble());
-    d.configuracao = ConfiguracaoSim::fromJson(o.value("configuracao").toObject());
-    d.empregador = EmpregadorSim::fromJson(o.value("empregador").toObject());
-    for (const auto& v : o.value("empregados").toArray()) d.empregados.append(EmpregadoSim::fromJson(v.toObject()));
-    d.statusPapel = o.value("statusPapel").toInt(7);
-    d.coleta = EstadoColeta::fromJson(o.value("coleta").toObject());
-    d.bio = EstadoBio::fromJson(o.value("bio").toObject());
+    d.deslocamentoRelogioSegundos =
+        l.inteiro(o, "deslocamentoRelogioSegundos", 0, -kMaxDeslocamentoSegundos, kMaxDeslocamentoSegundos);
+    d.configuracao =
+        ConfiguracaoSim::fromJson(l.objeto(o, "configuracao"), l.dentro(QStringLiteral("configuracao")));
+    d.empregador = EmpregadorSim::fromJson(l.objeto(o, "empregador"), l.dentro(QStringLiteral("empregador")));
+    const QJsonArray empregados = l.lista(o, "empregados");
+    for (qsizetype i = 0; i < empregados.size(); ++i) {
+        const QString nome = QStringLiteral("empregados[%1]").arg(i);
+        if (!empregados[i].isObject()) {
+            l.relatar(nome, QStringLiteral("não é um objeto; ignorado"));
+            continue;
+        }
+        d.empregados.append(EmpregadoSim::fromJson(empregados[i].toObject(), l.dentro(nome)));
+    }
+    d.statusPapel = int(l.inteiro(o, "statusPapel", 7, 0, 7));
+    d.coleta = EstadoColeta::fromJson(l.objeto(o, "coleta"), l.dentro(QStringLiteral("coleta")));
+    d.bio = EstadoBio::fromJson(l.objeto(o, "bio"), l.dentro(QStringLiteral("bio")));
     return d;
 }

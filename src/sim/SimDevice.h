@@ -9,12 +9,15 @@
 #include <QJsonObject>
 #include <QList>
 #include <QString>
+#include <QStringList>
+#include <optional>
 
 struct SimDevice {
     QString endereco;
 
-    // Clock: host clock plus an offset.
+    // Clock: host clock plus an offset, at most what a clock sent with an increment can set.
     qint64 deslocamentoRelogioSegundos = 0;
+    static constexpr qint64 kMaxDeslocamentoSegundos = qint64(2147483647) * 3600;
     QDateTime relogio() const;
 
     ConfiguracaoSim configuracao;
@@ -34,5 +37,10 @@ struct SimDevice {
     // A fresh device: demonstration employer and employees, default settings.
     static SimDevice novo(const QString& endereco);
     QJsonObject toJson() const;
-    static SimDevice fromJson(const QString& endereco, const QJsonObject& o);
+    // The state file's bytes.
+    QByteArray toBytes() const;
+    // A state file read back: nothing when it is not a JSON object (a damaged file). Fields of the wrong
+    // type and numbers out of range are named in `problemas` and replaced by their defaults or clamped.
+    static std::optional<SimDevice> fromBytes(const QString& endereco, const QByteArray& bytes,
+                                              QStringList* problemas);
 };

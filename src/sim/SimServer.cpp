@@ -63,8 +63,12 @@ int SimServer::contatar() {
     return 0;
 }
 
-void SimServer::salvar() {
-    if (m_rep) SimDeviceTable::save(*m_rep);
+int SimServer::alterar(const std::function<int()>& mudanca) {
+    if (!m_rep) return 2;
+    SimDeviceTable::Alteracao alteracao(*m_rep);
+    if (!alteracao.ok()) return 1;
+    if (const int r = mudanca(); r != 0) return r;
+    return alteracao.concluir() ? 0 : 1;
 }
 
 // --- Connection -------------------------------------------------------------------------------------

@@ -14,6 +14,7 @@
 #include <QList>
 #include <QString>
 #include <QStringList>
+#include <functional>
 #include <optional>
 
 class SimServer : public VeltoRepServerBase {
@@ -47,7 +48,11 @@ private:
     // 1 when the CPF was refused.
     int contatar();
     SimDevice& rep() { return *m_rep; }
-    void salvar();
+    // A change to the device, made under its lock on its state reread from the state file (another
+    // process may have changed it). `mudanca` returns 0 to keep what it did, or the answer to give without
+    // keeping anything. 1 when the device could not keep the change: a device that cannot keep a change
+    // does not report it kept.
+    int alterar(const std::function<int()>& mudanca);
     bool formatoAceito() const;
 
     // Events the device writes into its own record log (record collection).

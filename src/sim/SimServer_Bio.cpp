@@ -66,11 +66,18 @@ HRESULT SimServer::LerTemplate2(BSTR* result) { return texto(result, m_bio.atual
 HRESULT SimServer::LerResultadoBiometria(std::int32_t* result) { return numero(result, m_bio.atual.resultado); }
 
 HRESULT SimServer::EnviarListaBioEmpregados(std::int32_t* result) {
-    const int r = contatar();
+    int r = contatar();
     if (r != 0) return numero(result, r);
-    for (EntradaBioSim& e : m_bio.lista) e.resultado = incluirNoDispositivo(rep().bio, e);
-    salvar();
-    return numero(result, 0);
+    r = alterar([this] {
+        for (EntradaBioSim& e : m_bio.lista)
+            e.resultado = incluirNoDispositivo(rep().bio, e);
+        return 0;
+    });
+    // What the device could not keep it did not do.
+    if (r != 0)
+        for (EntradaBioSim& e : m_bio.lista)
+            e.resultado = 0;
+    return numero(result, r);
 }
 
 HRESULT SimServer::SolicitarListaBioEmpregados(std::int32_t* result) {
@@ -116,11 +123,16 @@ HRESULT SimServer::SolicitarTemplatesListaBio(std::int32_t* result) {
 
 HRESULT SimServer::EnviarListaBioExclusao(std::int32_t* result) {
     if (const auto r = aguardarDispositivo(m_bio, [this] { return contatar(); })) return numero(result, *r);
-    QList<UsuarioBioSim>& usuarios = rep().bio.usuarios;
-    for (EntradaBioSim& e : m_bio.lista) {
-        const auto n = usuarios.removeIf([&](const UsuarioBioSim& u) { return u.pis == e.pis; });
-        e.resultado = n > 0 ? 1 : 5;
-    }
-    salvar();
-    return numero(result, 0);
+    const int r = alterar([this] {
+        QList<UsuarioBioSim>& usuarios = rep().bio.usuarios;
+        for (EntradaBioSim& e : m_bio.lista) {
+            const auto n = usuarios.removeIf([&](const UsuarioBioSim& u) { return u.pis == e.pis; });
+            e.resultado = n > 0 ? 1 : 5;
+        }
+        return 0;
+    });
+    if (r != 0)
+        for (EntradaBioSim& e : m_bio.lista)
+            e.resultado = 0;
+    return numero(result, r);
 }

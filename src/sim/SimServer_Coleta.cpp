@@ -8,7 +8,7 @@ using namespace RegistroAfd;
 namespace {
 // Punches before the device's own records: the knob's number for the address, else what it was made with.
 int punches(const QString& endereco, const EstadoColeta& c) {
-    return SimKnobs::get().registros.value(endereco, c.semeados);
+    return qMin(SimKnobs::get().registros.value(endereco, c.semeados), kMaxNsr);
 }
 
 QString dataHora(const QDateTime& t) {

@@ -52,11 +52,12 @@ void SimServer::Avancadas::aplicar(ConfiguracaoSim& c) const {
 
 HRESULT SimServer::EnviarSenhas(std::int32_t* result) {
     if (!m_senhas) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        m_senhas->aplicar(rep().configuracao);
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            m_senhas->aplicar(rep().configuracao);
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -71,23 +72,27 @@ bool SimServer::formatoAceito() const {
 
 HRESULT SimServer::EnviarFormatoCartao(std::int32_t* result) {
     if (!m_formato) return numero(result, 1);
-    const int r = contatar();
-    if (r != 0) return numero(result, r);
-    if (!formatoAceito()) return numero(result, 1);
-    m_formato->aplicar(rep().configuracao);
-    salvar();
-    return numero(result, 0);
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (!formatoAceito()) return 1;
+            m_formato->aplicar(rep().configuracao);
+            return 0;
+        });
+    return numero(result, r);
 }
 
 HRESULT SimServer::EnviarConfiguracoesGerais(std::int32_t* result) {
     if (!m_senhas && !m_formato) return numero(result, 1);
-    const int r = contatar();
-    if (r != 0) return numero(result, r);
-    if (m_formato && !formatoAceito()) return numero(result, 1);
-    if (m_formato) m_formato->aplicar(rep().configuracao);
-    if (m_senhas) m_senhas->aplicar(rep().configuracao);
-    salvar();
-    return numero(result, 0);
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (m_formato && !formatoAceito()) return 1;
+            if (m_formato) m_formato->aplicar(rep().configuracao);
+            if (m_senhas) m_senhas->aplicar(rep().configuracao);
+            return 0;
+        });
+    return numero(result, r);
 }
 
 HRESULT SimServer::DefinirConfiguracoesAvancadas(VARIANT_BOOL repClient, VARIANT_BOOL, BSTR ipServidor,
@@ -129,11 +134,12 @@ HRESULT SimServer::DefinirConfiguracoesAvancadasComDNS(VARIANT_BOOL repClient, B
 
 HRESULT SimServer::EnviarConfiguracoesAvancadas(std::int32_t* result) {
     if (!m_avancadas) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        m_avancadas->aplicar(rep().configuracao);
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            m_avancadas->aplicar(rep().configuracao);
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -152,12 +158,13 @@ HRESULT SimServer::DefinirAjusteBiometricoLC(std::int32_t identificacao, std::in
 
 HRESULT SimServer::EnviarAjusteBiometrico(std::int32_t* result) {
     if (!m_ajusteNitgen && !m_ajusteLC) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        if (m_ajusteNitgen) rep().configuracao.nitgen = *m_ajusteNitgen;
-        if (m_ajusteLC) rep().configuracao.lc = *m_ajusteLC;
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            if (m_ajusteNitgen) rep().configuracao.nitgen = *m_ajusteNitgen;
+            if (m_ajusteLC) rep().configuracao.lc = *m_ajusteLC;
+            return 0;
+        });
     return numero(result, r);
 }
 

@@ -26,14 +26,15 @@ HRESULT SimServer::DefinirEmpregador(BSTR razaoSocial, BSTR cnpj_cpf, BSTR cei, 
 
 HRESULT SimServer::EnviarEmpregador(std::int32_t* result) {
     if (!m_empregador) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        EmpregadorSim e = *m_empregador;
-        e.local = m_local.value_or(rep().empregador.local);
-        rep().empregador = e;
-        aoEnviarEmpregador();
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            EmpregadorSim e = *m_empregador;
+            e.local = m_local.value_or(rep().empregador.local);
+            rep().empregador = e;
+            aoEnviarEmpregador();
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -95,65 +96,76 @@ HRESULT SimServer::IncluirPisEmpregadoListaExclusao(BSTR pis, std::int32_t* resu
 }
 
 HRESULT SimServer::EnviarListaCompletaEmpregados(std::int32_t* result) {
-    const int r = contatar();
-    if (r == 0) {
-        // The complete list replaces the device's list.
-        for (const EmpregadoSim& e : m_listaEmpregados) aoAlterarEmpregado(u'I', e);
-        rep().empregados = m_listaEmpregados;
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            // The complete list replaces the device's list.
+            for (const EmpregadoSim& e : m_listaEmpregados)
+                aoAlterarEmpregado(u'I', e);
+            rep().empregados = m_listaEmpregados;
+            return 0;
+        });
     return numero(result, r);
 }
 
 HRESULT SimServer::EnviarListaIndividualEmpregados(std::int32_t* result) {
     m_resultados.clear();
-    const int r = contatar();
+    int r = contatar();
     if (r != 0) return numero(result, r);
     const int forcado = SimKnobs::get().statusEmpregados.value(m_endereco, -1);
-    for (const EmpregadoSim& e : m_listaEmpregados) {
-        int status = 0;
-        if (forcado >= 0) {
-            status = forcado;
-        } else if (!rep().empregador.cadastrado) {
-            status = 5;
-        } else {
-            auto& lista = rep().empregados;
-            auto it = std::find_if(lista.begin(), lista.end(), [&](const EmpregadoSim& x) { return x.pis == e.pis; });
-            if (it == lista.end()) {
-                lista.append(e);
-                aoAlterarEmpregado(u'I', e);
-                status = 0;
-            } else if (*it == e) {
-                status = 3;
+    r = alterar([&] {
+        for (const EmpregadoSim& e : m_listaEmpregados) {
+            int status = 0;
+            if (forcado >= 0) {
+                status = forcado;
+            } else if (!rep().empregador.cadastrado) {
+                status = 5;
             } else {
-                *it = e;
-                aoAlterarEmpregado(u'A', e);
-                status = 1;
+                auto& lista = rep().empregados;
+                auto it = std::find_if(lista.begin(), lista.end(),
+                                       [&](const EmpregadoSim& x) { return x.pis == e.pis; });
+                if (it == lista.end()) {
+                    lista.append(e);
+                    aoAlterarEmpregado(u'I', e);
+                    status = 0;
+                } else if (*it == e) {
+                    status = 3;
+                } else {
+                    *it = e;
+                    aoAlterarEmpregado(u'A', e);
+                    status = 1;
+                }
             }
+            m_resultados.append({e.pis, status});
         }
-        m_resultados.append({e.pis, status});
-    }
-    salvar();
-    return numero(result, 0);
+        return 0;
+    });
+    // What the device could not keep it did not do.
+    if (r != 0) m_resultados.clear();
+    return numero(result, r);
 }
 
 HRESULT SimServer::EnviarListaExclusaoEmpregados(std::int32_t* result) {
     m_resultados.clear();
-    const int r = contatar();
+    int r = contatar();
     if (r != 0) return numero(result, r);
-    for (const QString& pis : std::as_const(m_listaExclusao)) {
-        auto& lista = rep().empregados;
-        auto it = std::find_if(lista.begin(), lista.end(), [&](const EmpregadoSim& x) { return x.pis == pis; });
-        if (it == lista.end()) {
-            m_resultados.append({pis, 1});
-        } else {
-            aoAlterarEmpregado(u'E', *it);
-            lista.erase(it);
-            m_resultados.append({pis, 0});
+    r = alterar([this] {
+        for (const QString& pis : std::as_const(m_listaExclusao)) {
+            auto& lista = rep().empregados;
+            auto it =
+                std::find_if(lista.begin(), lista.end(), [&](const EmpregadoSim& x) { return x.pis == pis; });
+            if (it == lista.end()) {
+                m_resultados.append({pis, 1});
+            } else {
+                aoAlterarEmpregado(u'E', *it);
+                lista.erase(it);
+                m_resultados.append({pis, 0});
+            }
         }
-    }
-    salvar();
-    return numero(result, 0);
+        return 0;
+    });
+    if (r != 0) m_resultados.clear();
+    return numero(result, r);
 }
 
 HRESULT SimServer::SolicitarListaEmpregados(std::int32_t* result) {

@@ -2,10 +2,11 @@
 // file back into what the Ler methods read. No device is addressed.
 #include "sim/SimServer.h"
 
+#include "platform/fs/SafeFile.h"
+
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
-#include <QSaveFile>
 
 namespace {
 // Generation's failures: 1 no folder or no writing, 2 templates that do not fit the file's reader family.
@@ -22,16 +23,14 @@ bool TemplatesDaFamilia(const QList<EntradaBioSim>& lista, FamiliaBio familia) {
     return true;
 }
 
-// Replaced whole or not at all, so that a failed write leaves no half file.
+// Replaced whole or not at all, so that a failed write (a full disk included) leaves no half file; never
+// through a link.
 bool Gravar(const QString& pasta, const QString& nome, const std::string& bytes) {
     if (pasta.isEmpty() || !QFileInfo(pasta).isDir()) return false;
-    QSaveFile f(QDir(pasta).filePath(nome));
-    if (!f.open(QIODevice::WriteOnly)) return false;
-    if (f.write(bytes.data(), qint64(bytes.size())) != qint64(bytes.size())) {
-        f.cancelWriting();
-        return false;
-    }
-    return f.commit();
+    const SafeFile::Result r =
+        SafeFile::write(QFile::encodeName(QDir(pasta).filePath(nome)).toStdString(), bytes);
+    if (r.renamed) SafeFile::remove(QFile::encodeName(QDir(pasta).filePath(nome)).toStdString());
+    return r.ok();
 }
 
 // The whole file, when it is a regular file of a size the format allows.

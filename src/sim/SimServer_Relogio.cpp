@@ -14,24 +14,26 @@ QString dataHora(int dia, int mes, int ano, int hora, int minuto) {
 } // namespace
 
 HRESULT SimServer::EnviarRelogio(std::int32_t* result) {
-    const int r = contatar();
-    if (r == 0) {
-        const QDateTime antes = rep().relogio();
-        rep().deslocamentoRelogioSegundos = 0;
-        aoAjustarRelogio(antes, rep().relogio());
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            const QDateTime antes = rep().relogio();
+            rep().deslocamentoRelogioSegundos = 0;
+            aoAjustarRelogio(antes, rep().relogio());
+            return 0;
+        });
     return numero(result, r);
 }
 
 HRESULT SimServer::EnviarRelogioComIncremento(std::int32_t incremento, std::int32_t* result) {
-    const int r = contatar();
-    if (r == 0) {
-        const QDateTime antes = rep().relogio();
-        rep().deslocamentoRelogioSegundos = qint64(incremento) * 3600;
-        aoAjustarRelogio(antes, rep().relogio());
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this, incremento] {
+            const QDateTime antes = rep().relogio();
+            rep().deslocamentoRelogioSegundos = qint64(incremento) * 3600;
+            aoAjustarRelogio(antes, rep().relogio());
+            return 0;
+        });
     return numero(result, r);
 }
 
@@ -65,10 +67,11 @@ void SimServer::HorarioVerao::aplicar(ConfiguracaoSim& c) const {
 
 HRESULT SimServer::EnviarHorarioVerao(std::int32_t* result) {
     if (!m_horarioVerao) return numero(result, 1);
-    const int r = contatar();
-    if (r == 0) {
-        m_horarioVerao->aplicar(rep().configuracao);
-        salvar();
-    }
+    int r = contatar();
+    if (r == 0)
+        r = alterar([this] {
+            m_horarioVerao->aplicar(rep().configuracao);
+            return 0;
+        });
     return numero(result, r);
 }

@@ -7,7 +7,8 @@
 std::optional<int> Utils::ConverterInteiro(const QString& texto) {
     qsizetype i = 0;
     const qsizetype n = texto.size();
-    while (i < n && (texto[i] == u' ' || texto[i] == u'\t')) ++i;
+    while (i < n && texto[i] == u' ')
+        ++i;
     bool negativo = false;
     if (i < n && (texto[i] == u'+' || texto[i] == u'-')) negativo = texto[i++] == u'-';
     int base = 10;

@@ -9,8 +9,9 @@
 #include <optional>
 
 namespace Utils {
-// The runtime's integer conversion: leading blanks skipped, an optional sign, then decimal digits or
-// hexadecimal digits after "$", "x" or "0x"; nothing may follow; an empty text or a 32-bit overflow fails.
+// The runtime's integer conversion: leading blanks (spaces, not tabs) skipped, an optional sign, then
+// decimal digits or hexadecimal digits after "$", "x" or "0x"; nothing may follow; an empty text or a
+// 32-bit overflow fails.
 std::optional<int> ConverterInteiro(const QString& texto);
 // ConverterInteiro, raising the runtime's conversion error "'x' is not a valid integer value" on failure.
 int StrToInt(const QString& texto);

@@ -1,6 +1,7 @@
 // The unattended mode as an integrator meets it: the real program started with its arguments in an empty
 // folder of its own, on a machine without a display, against the simulator or a scripted SDK library;
 // retorno_rep.txt compared byte for byte and parsed as JSON.
+#include "ProgramaTeste.h"
 #include "util/Utils.h"
 
 #include <QDir>
@@ -8,89 +9,13 @@
 #include <QJsonArray>
 #include <QJsonDocument>
 #include <QJsonObject>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-const QString kCpf = QStringLiteral("529.982.247-25");
 constexpr int kInterativo = -1; // expected "status" of a start that must stay open
-
-struct Execucao {
-    bool terminou = false;
-    int status = -1;
-    bool comArquivo = false;
-    QByteArray arquivo;
-    QByteArray saidaErro;
-    QStringList entradas; // what the working folder holds afterwards
-};
-
-// One temporary folder per case: the working folder, the simulator's state, the fake's script and log.
-class Caso {
-public:
-    Caso() { QDir(m_dir.path()).mkpath(QStringLiteral("trabalho")); }
-
-    // servidor: "sim" (the built-in simulator), "fake" (the scripted library with roteiro) or "ausente"
-    // (an SDK library that does not exist).
-    Execucao rodar(const QStringList& argumentos, const QString& servidor, const QByteArray& roteiro = {},
-                   bool comTela = false) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTOREP_SDK_LIBRARY"})
-            env.remove(QString::fromLatin1(v));
-        if (comTela) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-        env.insert(QStringLiteral("VELTOREP_SIM_LATENCY_MS"), QStringLiteral("0"));
-        env.insert(QStringLiteral("VELTOREP_SIM_STATE_DIR"), caminho(QStringLiteral("estado")));
-        if (servidor == QStringLiteral("fake")) {
-            QFile f(caminho(QStringLiteral("roteiro.json")));
-            if (f.open(QIODevice::WriteOnly)) f.write(roteiro);
-            env.insert(QStringLiteral("VELTOREP_SDK_LIBRARY"), qEnvironmentVariable("VELTOREP_SDK_ROTEIRIZADO"));
-            env.insert(QStringLiteral("VELTOREP_FAKE_SDK_SCRIPT"), f.fileName());
-            env.insert(QStringLiteral("VELTOREP_FAKE_SDK_LOG"), caminho(QStringLiteral("chamadas.log")));
-        } else if (servidor == QStringLiteral("ausente")) {
-            env.insert(QStringLiteral("VELTOREP_SDK_LIBRARY"), caminho(QStringLiteral("nao-existe.so")));
-        }
-
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(caminho(QStringLiteral("trabalho")));
-        p.start(qEnvironmentVariable("VELTOREP_PROGRAMA"), argumentos);
-        Execucao e;
-        if (!p.waitForStarted(10000)) return e;
-        // An interactive start is given a moment to end by mistake, then stopped.
-        e.terminou = p.waitForFinished(comTela ? 1500 : 30000);
-        if (!e.terminou) {
-            p.kill();
-            p.waitForFinished(5000);
-        } else {
-            e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-        }
-        e.saidaErro = p.readAllStandardError();
-        QFile f(caminho(QStringLiteral("trabalho/retorno_rep.txt")));
-        e.comArquivo = f.open(QIODevice::ReadOnly);
-        if (e.comArquivo) e.arquivo = f.readAll();
-        e.entradas = QDir(caminho(QStringLiteral("trabalho"))).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        return e;
-    }
-
-    // The fake's calls, one compact JSON array each, the host's address written as "IP".
-    QStringList chamadas() const {
-        QFile f(caminho(QStringLiteral("chamadas.log")));
-        if (!f.open(QIODevice::ReadOnly)) return {};
-        const QString ip = QStringLiteral("\"") + Utils::EnderecoIPLocal() + u'"';
-        QStringList linhas = QString::fromUtf8(f.readAll()).split(u'\n', Qt::SkipEmptyParts);
-        for (QString& l : linhas) l.replace(ip, QStringLiteral("\"IP\""));
-        return linhas;
-    }
-
-    QString caminho(const QString& nome) const { return QDir(m_dir.path()).filePath(nome); }
-
-private:
-    QTemporaryDir m_dir;
-};
-
-QByteArray crlf(const char* texto) { return QByteArray(texto) + "\r\n"; }
 
 const QString kDefinir = QStringLiteral(R"(["DefinirParametrosComunicacao","529.982.247-25","IP","**CHAVESECRETA**",0])");
 QString incluir(const QString& nome, const QString& pis, const QString& cartao, const QString& teclado) {

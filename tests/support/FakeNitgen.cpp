@@ -61,7 +61,9 @@ public:
             m_enumerados = g_roteiro.leitores;
             return OleVariant();
         });
-        leitura("EnumCount", [this](const Args&) { return OleVariant(std::int32_t(m_enumerados.size())); });
+        leitura("EnumCount", [this](const Args&) {
+            return OleVariant(std::int32_t(g_roteiro.quantidade.value_or(int(m_enumerados.size()))));
+        });
         leitura("EnumDeviceID",
                 [this](const Args& a) { return OleVariant(m_enumerados.value(argInt(a, 0))); });
         leitura("EnumDeviceNameID",

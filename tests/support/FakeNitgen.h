@@ -12,6 +12,7 @@
 namespace FakeNitgen {
 struct Roteiro {
     QList<int> leitores;                // device ids Enumerate finds
+    std::optional<int> quantidade;      // EnumCount answers this instead of the number of readers
     int erroAbrir = 0;                  // Device.ErrorCode after Open
     int erroExtracao = 0;               // Extraction.ErrorCode
     std::optional<QString> erroCaptura; // Extraction.Capture raises this message

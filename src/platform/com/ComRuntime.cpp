@@ -193,14 +193,14 @@ HRESULT GetActiveObject(REFCLSID rclsid, void*, IUnknown** ppunk) {
     return MK_E_UNAVAILABLE;
 }
 
-HRESULT SetErrorInfo(DWORD, IErrorInfo* perrinfo) {
+extern "C" HRESULT SetErrorInfo(DWORD, IErrorInfo* perrinfo) {
     if (perrinfo) perrinfo->AddRef();
     if (t_errorInfo) t_errorInfo->Release();
     t_errorInfo = perrinfo;
     return S_OK;
 }
 
-HRESULT GetErrorInfo(DWORD, IErrorInfo** pperrinfo) {
+extern "C" HRESULT GetErrorInfo(DWORD, IErrorInfo** pperrinfo) {
     if (!pperrinfo) return E_POINTER;
     *pperrinfo = std::exchange(t_errorInfo, nullptr);
     return *pperrinfo ? S_OK : S_FALSE;

@@ -34,9 +34,12 @@ HRESULT RevokeActiveObject(DWORD registration, void* reserved);
 HRESULT GetActiveObject(REFCLSID rclsid, void* reserved, IUnknown** ppunk);
 
 // --- Error info, kept per thread --------------------------------------------------------------
+// C linkage: the executable exports these two (with the BSTR functions) to SDK libraries it loads.
+extern "C" {
 HRESULT SetErrorInfo(DWORD reserved, IErrorInfo* perrinfo);
 // Hands over the thread's error info (and clears it); S_FALSE and null when there is none.
 HRESULT GetErrorInfo(DWORD reserved, IErrorInfo** pperrinfo);
+}
 // Makes an error info object from its parts (UTF-16 texts), one reference owned by the caller.
 IErrorInfo* CreateSimpleErrorInfo(const std::u16string& source, const std::u16string& description,
                                   const std::u16string& helpFile = {}, DWORD helpContext = 0,

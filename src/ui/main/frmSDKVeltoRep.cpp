@@ -138,7 +138,14 @@ void TfrmSDK::FormCreate() {
 
 void TfrmSDK::changeEvent(QEvent* e) {
     QWidget::changeEvent(e);
-    if (e->type() == QEvent::ActivationChange && isActiveWindow()) ativar(true);
+    if (e->type() != QEvent::ActivationChange) return;
+    if (!isActiveWindow()) {
+        m_ativa = false;
+        return;
+    }
+    if (m_ativa) return;
+    m_ativa = true;
+    ativar();
 }
 
 void TfrmSDK::showEvent(QShowEvent* e) {
@@ -146,20 +153,13 @@ void TfrmSDK::showEvent(QShowEvent* e) {
     if (m_primeiraAtivacao != PrimeiraAtivacao::Pendente) return;
     m_primeiraAtivacao = PrimeiraAtivacao::Agendada;
     // Queued, so that the message loop runs first and an unattended run can end the application.
-    QTimer::singleShot(0, this, [this] {
-        if (m_primeiraAtivacao == PrimeiraAtivacao::Agendada) ativar(false);
+    QTimer::singleShot(kEsperaPrimeiraAtivacaoMs, this, [this] {
+        if (m_primeiraAtivacao == PrimeiraAtivacao::Agendada) ativar();
     });
 }
 
-void TfrmSDK::ativar(bool eventoReal) {
-    if (m_primeiraAtivacao != PrimeiraAtivacao::Feita) {
-        m_primeiraAtivacao = PrimeiraAtivacao::Feita;
-        m_primeiraSemEvento = !eventoReal;
-    } else if (m_primeiraSemEvento) {
-        // The late activation event of the first showing, already handled.
-        m_primeiraSemEvento = false;
-        return;
-    }
+void TfrmSDK::ativar() {
+    m_primeiraAtivacao = PrimeiraAtivacao::Feita;
     UiServices::guarded([this] { FormActivate(); });
 }
 

@@ -87,12 +87,15 @@ protected:
     void showEvent(QShowEvent* e) override;
 
 private:
-    // Some window systems (and Qt's offscreen platform) never activate a window: the first showing then
-    // counts as its first activation, run once.
+    // FormActivate runs once per activation: when the window becomes active (an event that repeats the
+    // activation in force is not another one). Some window systems never activate a window by themselves:
+    // when none came within kEsperaPrimeiraAtivacaoMs of the first showing, that showing counts as the
+    // first activation, and the window system's next activation is the second.
+    static constexpr int kEsperaPrimeiraAtivacaoMs = 500;
     enum class PrimeiraAtivacao { Pendente, Agendada, Feita };
     PrimeiraAtivacao m_primeiraAtivacao = PrimeiraAtivacao::Pendente;
-    bool m_primeiraSemEvento = false;
-    void ativar(bool eventoReal);
+    bool m_ativa = false;
+    void ativar();
 };
 
 // The one main window of the program (set while it exists).

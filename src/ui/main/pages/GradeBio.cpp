@@ -19,6 +19,15 @@ GradeBio::GradeBio(QWidget* parent) : StringGrid(4, 2, 1, 0, parent) {
 }
 
 void GradeBio::keyPressEvent(QKeyEvent* e) {
+    // Only the arrow keys move the current cell: a printable key would jump by type-ahead search (and
+    // toggle a mark), and the page keys are not the grid's way to move either.
+    switch (e->key()) {
+    case Qt::Key_Up:
+    case Qt::Key_Down:
+    case Qt::Key_Left:
+    case Qt::Key_Right: break;
+    default: e->ignore(); return;
+    }
     const QModelIndex antes = currentIndex();
     StringGrid::keyPressEvent(e);
     // Every move counts, also one that stays within the row.

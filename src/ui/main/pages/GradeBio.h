@@ -1,5 +1,6 @@
 // The biometric user grid of the page "Bio": a string grid whose Click comes from a mouse click on a data
-// cell and from every keyboard move of the current cell, and whose column 0 draws the mark as a check box.
+// cell and from every move of the current cell with the arrow keys (no other key moves it), and whose
+// column 0 draws the mark as a check box.
 #pragma once
 
 #include "controls/StringGrid.h"

@@ -1,0 +1,41 @@
+// libFuzzer target for the simulator's state-file reader: any bytes must read as a device within the
+// limits a device has, or be refused as damaged; whatever is read must serve the collection and the clock
+// without overflow, and write back to a file that reads to the same device without complaint.
+#include "sim/SimColeta.h"
+#include "sim/SimDevice.h"
+
+#include <QByteArray>
+#include <QJsonDocument>
+#include <cstdint>
+#include <cstdlib>
+
+namespace {
+void Verificar(bool condicao) {
+    if (!condicao) std::abort();
+}
+} // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size) {
+    const QByteArray bytes = QByteArray::fromRawData(reinterpret_cast<const char*>(data), qsizetype(size));
+    QStringList problemas;
+    const std::optional<SimDevice> d = SimDevice::fromBytes(QStringLiteral("10.0.0.1"), bytes, &problemas);
+    if (!d) return 0;
+    Verificar(d->coleta.semeados >= 0 && d->coleta.semeados <= kMaxNsr);
+    Verificar(qAbs(d->deslocamentoRelogioSegundos) <= SimDevice::kMaxDeslocamentoSegundos);
+    Verificar(d->statusPapel >= 0 && d->statusPapel <= 7);
+
+    // The first, a middle and the last record of the log, and the clock.
+    const int punches = d->coleta.semeados;
+    const int total = d->coleta.total(punches);
+    Verificar(total >= punches && total <= kMaxNsr);
+    for (const int nsr : {1, total / 2, total})
+        if (nsr >= 1) Verificar(d->coleta.registro(nsr, punches).size() >= 9);
+    (void)d->relogio();
+
+    // Written back and read again: the same device, nothing left to adjust.
+    QStringList outra;
+    const std::optional<SimDevice> relido = SimDevice::fromBytes(d->endereco, d->toBytes(), &outra);
+    Verificar(relido.has_value() && outra.isEmpty());
+    Verificar(QJsonDocument(relido->toJson()) == QJsonDocument(d->toJson()));
+    return 0;
+}
