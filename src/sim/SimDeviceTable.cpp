@@ -44,6 +44,9 @@ SimDevice& SimDeviceTable::device(const QString& endereco) {
     } else {
         *d = SimDevice::novo(endereco);
     }
+    const QHash<QString, int>& gerados = SimKnobs::get().empregados;
+    if (const auto n = gerados.constFind(endereco); n != gerados.constEnd())
+        d->empregados = EmpregadosGerados(*n);
     return *t.emplace(endereco, std::move(d)).first->second;
 }
 
