@@ -9,6 +9,7 @@
 #include "util/Utils.h"
 
 #include <QApplication>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -61,6 +62,9 @@ int main(int argc, char* argv[]) {
         // 7. Shown and activated; the message loop runs until the window closes or the run ends.
         janela.show();
         janela.activateWindow();
+        // For bench/bench_inicio only: the start ends on the first message-loop turn with the window shown.
+        if (qEnvironmentVariableIsSet("VELTOREP_BENCH_SAIR_AO_MOSTRAR"))
+            QTimer::singleShot(0, &app, &QCoreApplication::quit);
         status = app.exec();
     }
     LNControle::LiberarReferencias();
