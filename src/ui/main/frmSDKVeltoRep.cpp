@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QProgressBar>
+#include <QTabBar>
 #include <QTimer>
 
 TfrmSDK* frmSDK = nullptr;
@@ -54,7 +55,6 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     PageControl1 = pageControl(this, "PageControl1", 8, 48, 897, 449);
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
-    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }"));
     // The two file choosers first: the pages that use them are handed them.
     opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
     opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
@@ -81,6 +81,10 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     PageControl1->addTab(tbpSolicitarDados, QStringLiteral("Solicitar dados do REP"));
     PageControl1->addTab(tbpArquivosRB1, QStringLiteral("Arquivos RB1"));
     PageControl1->addTab(tbpChavePublica, QStringLiteral("Chave Pública"));
+    // Small tabs: the eleven captions fit on one row. The style sheet is set on the tab bars alone; set on the
+    // page control it would restyle every control of every page, a quarter of the start.
+    for (QTabBar* b : PageControl1->findChildren<QTabBar*>())
+        b->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }"));
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { UiServices::guarded([this] { PageControl1Change(); }); });
 
     // Progress panel, above the pages
