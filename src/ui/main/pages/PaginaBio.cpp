@@ -37,6 +37,9 @@ PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {
     listboxUsuarios = list(this, "listboxUsuarios", 8, 216, 172, 196, true);
     label(this, "", QStringLiteral("Lista de usuários Bio (REP 2)"), 188, 198, 176);
     listboxUsuarios2 = list(this, "listboxUsuarios2", 188, 216, 172, 196, true);
+    // One PIS per line, all alike: the lists lay out a long listing from the first line's size.
+    listboxUsuarios->setUniformItemSizes(true);
+    listboxUsuarios2->setUniformItemSizes(true);
 
     grpLeituraUsuario = group(this, "grpLeituraUsuario", QStringLiteral("Dados dos usuário da lista (REP 1)"), 368, 36,
                               521, 186);
