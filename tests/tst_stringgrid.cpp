@@ -55,24 +55,29 @@ void TstStringGrid::contagemDeLinhas() {
     QFETCH(QStringList, coluna1);
     StringGrid g(2, 4, 1, 1);
     g.SetCells(1, 0, QStringLiteral("c"));
-    for (int r = 1; r < 4; ++r) g.SetCells(1, r, QStringLiteral("r%1").arg(r));
+    for (int r = 1; r < 4; ++r)
+        g.SetCells(1, r, QStringLiteral("r%1").arg(r));
     g.SetRowCount(novas);
     QCOMPARE(g.RowCount(), coluna1.size());
     QCOMPARE(g.model()->rowCount(), coluna1.size());
     QStringList lida;
-    for (int r = 0; r < g.RowCount(); ++r) lida << g.Cells(1, r);
+    for (int r = 0; r < g.RowCount(); ++r)
+        lida << g.Cells(1, r);
     QCOMPARE(lida, coluna1);
     // Rows that went away come back empty.
     g.SetRowCount(4);
-    for (int r = int(coluna1.size()); r < 4; ++r) QCOMPARE(g.Cells(1, r), QString());
+    for (int r = int(coluna1.size()); r < 4; ++r)
+        QCOMPARE(g.Cells(1, r), QString());
 }
 
 void TstStringGrid::esvaziarCelulasDeDados() {
     StringGrid g(4, 3, 1, 1);
     for (int r = 0; r < 3; ++r)
-        for (int c = 0; c < 4; ++c) g.SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
+        for (int c = 0; c < 4; ++c)
+            g.SetCells(c, r, QStringLiteral("%1,%2").arg(c).arg(r));
     g.ClearDataCells(2);
-    for (int c = 0; c < 4; ++c) QCOMPARE(g.Cells(c, 0), QStringLiteral("%1,0").arg(c)); // row 0 stays
+    for (int c = 0; c < 4; ++c)
+        QCOMPARE(g.Cells(c, 0), QStringLiteral("%1,0").arg(c)); // row 0 stays
     for (int r = 1; r < 3; ++r) {
         QCOMPARE(g.Cells(0, r), QStringLiteral("0,%1").arg(r));
         QCOMPARE(g.Cells(1, r), QStringLiteral("1,%1").arg(r));

@@ -13,8 +13,12 @@ public:
         : QAbstractTableModel(pai), m_colunas(qMax(colunas, 0)), m_linhas(qMax(linhas, 0)), m_fixasL(fixasL),
           m_fixasC(fixasC), m_fundoFixo(fundoFixo) {}
 
-    int rowCount(const QModelIndex& pai = QModelIndex()) const override { return pai.isValid() ? 0 : m_linhas; }
-    int columnCount(const QModelIndex& pai = QModelIndex()) const override { return pai.isValid() ? 0 : m_colunas; }
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override {
+        return pai.isValid() ? 0 : m_linhas;
+    }
+    int columnCount(const QModelIndex& pai = QModelIndex()) const override {
+        return pai.isValid() ? 0 : m_colunas;
+    }
 
     QVariant data(const QModelIndex& i, int papel) const override {
         if (!i.isValid()) return {};
@@ -87,7 +91,8 @@ public:
                 t = QString();
                 mudou = true;
             }
-        if (mudou) emit dataChanged(index(1, deCol), index(ate - 1, m_colunas - 1), {Qt::DisplayRole, Qt::EditRole});
+        if (mudou)
+            emit dataChanged(index(1, deCol), index(ate - 1, m_colunas - 1), {Qt::DisplayRole, Qt::EditRole});
     }
 
 private:
