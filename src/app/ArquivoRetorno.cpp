@@ -14,3 +14,11 @@ bool ArquivoRetorno::Gravar(const QString& texto, QString* erro) {
     if (!ok && erro) *erro = arquivo.errorString();
     return ok;
 }
+
+QString ArquivoRetorno::Resumo(const QString& texto) {
+    if (texto.size() <= kLimiteResumo) return texto;
+    return texto.left(kLimiteResumo) +
+           QStringLiteral("\n... (%1 caracteres ao todo; o texto completo vai para %2)")
+               .arg(texto.size())
+               .arg(QLatin1String(kNome));
+}

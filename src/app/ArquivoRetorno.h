@@ -12,4 +12,8 @@ QByteArray Conteudo(const QString& texto);
 // place, so that a reader polling for it never sees half a line. False, with the reason, when it could
 // not be written.
 bool Gravar(const QString& texto, QString* erro = nullptr);
+// What the window's memo shows of a result: the whole text up to kLimiteResumo characters; a longer one is
+// cut there and followed by a line that gives its length, for the file keeps it whole.
+inline constexpr qsizetype kLimiteResumo = 4000;
+QString Resumo(const QString& texto);
 } // namespace ArquivoRetorno
