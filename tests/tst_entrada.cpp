@@ -6,8 +6,8 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <QTabWidget>
 #include <QNetworkInterface>
+#include <QTabWidget>
 #include <QTest>
 
 class TstEntrada : public QObject {

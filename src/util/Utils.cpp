@@ -72,7 +72,8 @@ QString Utils::EnderecoIPLocal() {
     for (const ifaddrs* i = lista; i; i = i->ifa_next) {
         if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP)) continue;
         char texto[INET_ADDRSTRLEN] = {};
-        if (inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr, texto, sizeof texto))
+        if (inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr, texto,
+                      sizeof texto))
             enderecos << QString::fromLatin1(texto);
     }
     freeifaddrs(lista);
