@@ -16,7 +16,9 @@ GradeBio* gradeEm(QGroupBox* grupo, const char* name) {
 }
 } // namespace
 
-PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {
+PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {}
+
+void PaginaBio::criarControles() {
     using namespace Form;
     label(this, "", QStringLiteral("Biometria:"), 8, 12, 60);
     cboBiometria = combo(this, "cboBiometria", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 72, 8, 100);
