@@ -21,6 +21,7 @@ namespace Processo {
 
 struct Medida {
     double segundos = 0;
+    double cpu = 0; // user and system time of the child, in seconds
     double picoMiB = 0;
     int status = -1; // exit status, or -1 when it did not end normally
 };
@@ -74,6 +75,8 @@ inline Medida Rodar(const std::string& programa, const std::vector<std::string>&
     if (wait4(pid, &st, 0, &uso) != pid) return m;
     clock_gettime(CLOCK_MONOTONIC, &fim);
     m.segundos = double(fim.tv_sec - inicio.tv_sec) + double(fim.tv_nsec - inicio.tv_nsec) / 1e9;
+    m.cpu = double(uso.ru_utime.tv_sec + uso.ru_stime.tv_sec) +
+            double(uso.ru_utime.tv_usec + uso.ru_stime.tv_usec) / 1e6;
     m.picoMiB = double(uso.ru_maxrss) / 1024.0; // KiB on Linux
     m.status = WIFEXITED(st) ? WEXITSTATUS(st) : -1;
     return m;
@@ -88,14 +91,16 @@ inline double Mediana(std::vector<double> v) {
 
 // Medians of several runs of one program.
 struct Serie {
-    std::vector<double> segundos, picos;
+    std::vector<double> segundos, cpus, picos;
     int falhas = 0; // runs whose exit status was not the one expected
     void acrescentar(const Medida& m, int statusEsperado) {
         segundos.push_back(m.segundos);
+        cpus.push_back(m.cpu);
         picos.push_back(m.picoMiB);
         if (m.status != statusEsperado) ++falhas;
     }
     double tempo() const { return Mediana(segundos); }
+    double tempoCpu() const { return Mediana(cpus); }
     double pico() const { return Mediana(picos); }
 };
 
