@@ -21,7 +21,7 @@ QStringList linhas(QListWidget* l) {
 }
 
 void clicarCelula(StringGrid* g, int col, int row) {
-    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->visualItemRect(g->item(row, col)).center());
+    QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, g->CellRect(col, row).center());
 }
 
 // Lists A, B, C on REP 1.

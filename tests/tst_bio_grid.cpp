@@ -21,7 +21,7 @@ void entrarNaBio(JanelaTeste& t) { t.w<QTabWidget>("PageControl1")->setCurrentIn
 void sairDaBio(JanelaTeste& t) { t.w<QTabWidget>("PageControl1")->setCurrentIndex(0); }
 
 void clicarCelula(StringGrid* g, int col, int row) {
-    const QRect r = g->visualItemRect(g->item(row, col));
+    const QRect r = g->CellRect(col, row);
     QTest::mouseClick(g->viewport(), Qt::LeftButton, {}, r.center());
 }
 

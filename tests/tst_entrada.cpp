@@ -6,6 +6,7 @@
 
 #include <QLabel>
 #include <QLineEdit>
+#include <QNetworkInterface>
 #include <QTabWidget>
 #include <QTest>
 
@@ -18,6 +19,7 @@ private slots:
     void argumentos();
     void primeiroIPv4_data();
     void primeiroIPv4();
+    void enderecoLocalComoOModuloDeRede();
     void formCreate();
 };
 
@@ -91,14 +93,27 @@ void TstEntrada::primeiroIPv4_data() {
     QTest::newRow("loopback skipped") << QStringList{"127.0.0.1", "::1", "192.168.0.7", "10.0.0.2"} << "192.168.0.7";
     QTest::newRow("only IPv6") << QStringList{"::1", "fe80::1", "2001:db8::5"} << "";
     QTest::newRow("none") << QStringList{} << "";
+    QTest::newRow("whole loopback network") << QStringList{"127.1.2.3", "172.16.0.1"} << "172.16.0.1";
+    QTest::newRow("not addresses") << QStringList{"eth0", "999.1.1.1", "::ffff:10.0.0.9", "10.1.1.1"}
+                                   << "10.1.1.1";
 }
 
 void TstEntrada::primeiroIPv4() {
     QFETCH(QStringList, enderecos);
     QFETCH(QString, ip);
-    QList<QHostAddress> lista;
-    for (const QString& e : enderecos) lista << QHostAddress(e);
-    QCOMPARE(Utils::PrimeiroIPv4(lista), ip);
+    QCOMPARE(Utils::PrimeiroIPv4(enderecos), ip);
+}
+
+void TstEntrada::enderecoLocalComoOModuloDeRede() {
+    // The address read from the system is the one Qt's network module finds: the first IPv4 address of the
+    // interfaces that are up, loopback excluded.
+    QString esperado;
+    for (const QHostAddress& a : QNetworkInterface::allAddresses())
+        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) {
+            esperado = a.toString();
+            break;
+        }
+    QCOMPARE(Utils::EnderecoIPLocal(), esperado);
 }
 
 void TstEntrada::formCreate() {

@@ -1,11 +1,18 @@
 // The unattended operations inside the window: what they write into their interactive twins' controls and
 // the progress panel, and how they read the CPF and the connection settings.
+#include "app/ArquivoRetorno.h"
+#include "app/ExecucaoAutomatica.h"
+#include "app/TextoJson.h"
 #include "controls/StringGrid.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
 
+#include <QDir>
+#include <QFile>
 #include <QLabel>
 #include <QLineEdit>
+#include <QPlainTextEdit>
+#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
@@ -26,6 +33,12 @@ private slots:
     void cpfDoCampoEdit1ERepIniciaConexao();
     void cpfRecusadoVaiParaOLabelDoGemeo_data();
     void cpfRecusadoVaiParaOLabelDoGemeo();
+    void textoJsonEscapado_data();
+    void textoJsonEscapado();
+    void resumoDoResultado_data();
+    void resumoDoResultado();
+    // Last: the run asks the application to end.
+    void listaLongaInteiraNoArquivoEResumidaNoMemo();
 };
 
 void TstExecucaoAutomatica::exclusoesEscrevemCadaLinhaSemRepetirStatus() {
@@ -109,6 +122,93 @@ void TstExecucaoAutomatica::cpfRecusadoVaiParaOLabelDoGemeo() {
     QCOMPARE(r, QStringLiteral(R"({"error" : "erro ao conectar"})"));
     QCOMPARE(t.texto(label.toLatin1().constData()), QStringLiteral("Informe o CPF!"));
     QCOMPARE(t.sdk().nomes(), QStringList{"DefinirParametrosComunicacao"});
+}
+
+void TstExecucaoAutomatica::textoJsonEscapado_data() {
+    QTest::addColumn<QString>("valor");
+    QTest::addColumn<QString>("json");
+    QTest::newRow("vazio") << ""
+                           << "";
+    QTest::newRow("sem escape") << "Ana Lima 123 çã"
+                                << "Ana Lima 123 çã";
+    QTest::newRow("aspas nas pontas") << "\"x\""
+                                      << "\\\"x\\\"";
+    QTest::newRow("barra e aspas juntas") << "a\\\"b"
+                                          << "a\\\\\\\"b";
+    QTest::newRow("controles com nome") << "\b\f\n\r\t"
+                                        << "\\b\\f\\n\\r\\t";
+    QTest::newRow("outros controles")
+        << QStringLiteral("x") + QChar(0x01) + QChar(0x1f) + QChar(0x20) << "x\\u0001\\u001f ";
+    QTest::newRow("só um controle") << QString(QChar(0)) << "\\u0000";
+}
+
+void TstExecucaoAutomatica::textoJsonEscapado() {
+    QFETCH(QString, valor);
+    QFETCH(QString, json);
+    QCOMPARE(TextoJson::Escapar(valor), json);
+    QString acrescentado = QStringLiteral("[");
+    TextoJson::AcrescentarEscapado(acrescentado, valor);
+    QCOMPARE(acrescentado, u'[' + json);
+}
+
+void TstExecucaoAutomatica::resumoDoResultado_data() {
+    QTest::addColumn<int>("tamanho");
+    QTest::addColumn<bool>("inteiro");
+    QTest::newRow("vazio") << 0 << true;
+    QTest::newRow("curto") << 60 << true;
+    QTest::newRow("no limite") << int(ArquivoRetorno::kLimiteResumo) << true;
+    QTest::newRow("um além") << int(ArquivoRetorno::kLimiteResumo) + 1 << false;
+    QTest::newRow("sete milhões") << 7000000 << false;
+}
+
+void TstExecucaoAutomatica::resumoDoResultado() {
+    QFETCH(int, tamanho);
+    QFETCH(bool, inteiro);
+    QString texto;
+    for (int i = 0; texto.size() < tamanho; ++i)
+        texto += QString::number(i % 10);
+    const QString resumo = ArquivoRetorno::Resumo(texto);
+    if (inteiro) {
+        QCOMPARE(resumo, texto);
+        return;
+    }
+    QCOMPARE(resumo,
+             texto.left(ArquivoRetorno::kLimiteResumo) +
+                 QStringLiteral("\n... (%1 caracteres ao todo; o texto completo vai para retorno_rep.txt)")
+                     .arg(tamanho));
+}
+
+void TstExecucaoAutomatica::listaLongaInteiraNoArquivoEResumidaNoMemo() {
+    QTemporaryDir pasta;
+    const QString antes = QDir::currentPath();
+    QVERIFY(QDir::setCurrent(pasta.path()));
+    JanelaTeste t;
+    const int n = 2000;
+    t.sdk().padrao("LerQtdeEmpregados", n);
+    QVariantList nomes, pis;
+    QString esperado = QStringLiteral("[");
+    for (int i = 0; i < n; ++i) {
+        nomes << QStringLiteral("Empregado \"%1\"").arg(i);
+        pis << QString::number(10000000000LL + i);
+        if (i) esperado += QStringLiteral(", ");
+        esperado += QStringLiteral(R"({"NOME":"Empregado \"%1\"", "PIS":"%2", "CRACHA":"7"})")
+                        .arg(i)
+                        .arg(pis.last().toString());
+    }
+    esperado += u']';
+    t.sdk().resultados("LerNome", nomes);
+    t.sdk().resultados("LerPis", pis);
+    t.sdk().padrao("LerCartaoBarras", "7");
+    t.definirTexto("Edit1", "529.982.247-25");
+    t.definirTexto("Edit4", "");
+    t.definirTexto("Edit6", "3");
+    ExecucaoAutomatica::Executar(t.janela());
+    QDir::setCurrent(antes);
+    QFile arquivo(pasta.filePath(QStringLiteral("retorno_rep.txt")));
+    QVERIFY(arquivo.open(QIODevice::ReadOnly));
+    QCOMPARE(arquivo.readAll(), esperado.toUtf8() + "\r\n");
+    QVERIFY(esperado.size() > ArquivoRetorno::kLimiteResumo);
+    QCOMPARE(t.w<QPlainTextEdit>("Memo1")->toPlainText(), ArquivoRetorno::Resumo(esperado));
 }
 
 QTEST_MAIN(TstExecucaoAutomatica)

@@ -74,7 +74,7 @@ void TstJanela::pageControlsAninhados() {
     QFETCH(QStringList, abas);
     QFETCH(int, inicial);
     JanelaTeste t;
-    auto* pc = t.janela().findChild<QTabWidget*>(nome);
+    auto* pc = t.w<QTabWidget>(nome.toLatin1().constData());
     QVERIFY(pc);
     QStringList lidas;
     for (int i = 0; i < pc->count(); ++i) lidas << pc->tabText(i);

@@ -2,14 +2,28 @@
 // operator sees and has selected while lines keep coming in at the top.
 #include "controls/LineListBox.h"
 
+#include <QScreen>
 #include <QScrollBar>
 #include <QTest>
+
+namespace {
+// What the window shows after the pending painting (the backing store, painted piece by piece as lines
+// come in) against the list painted afresh as a whole: they must not differ by a pixel.
+bool telaIgualARepintura(LineListBox& l) {
+    QCoreApplication::sendPostedEvents(&l, QEvent::UpdateRequest);
+    const QImage tela = l.screen()->grabWindow(l.winId()).toImage().convertToFormat(QImage::Format_RGB32);
+    const QImage nova = l.grab().toImage().convertToFormat(QImage::Format_RGB32);
+    return tela == nova.copy(0, 0, tela.width(), tela.height());
+}
+} // namespace
 
 class TstLineListBox : public QObject {
     Q_OBJECT
 private slots:
     void ordemDasLinhas();
     void selecaoEVistaAcompanhamSuasLinhas();
+    void linhasNoTopoPintadasComoUmaRepintura_data();
+    void linhasNoTopoPintadasComoUmaRepintura();
 };
 
 void TstLineListBox::ordemDasLinhas() {
@@ -53,6 +67,39 @@ void TstLineListBox::selecaoEVistaAcompanhamSuasLinhas() {
     QTest::keyClick(&l, Qt::Key_End);
     QCOMPARE(l.item(l.currentRow()), QStringLiteral("0"));
     QCOMPARE(v->value(), v->maximum());
+}
+
+void TstLineListBox::linhasNoTopoPintadasComoUmaRepintura_data() {
+    QTest::addColumn<int>("selecionada"); // -1: none
+    QTest::addColumn<int>("horizontal");  // horizontal scroll position
+    QTest::addColumn<bool>("rolada");     // scrolled away from the top
+    QTest::newRow("no topo") << -1 << 0 << false;
+    QTest::newRow("com seleção") << 2 << 0 << false;
+    QTest::newRow("rolada para a direita") << -1 << 40 << false;
+    QTest::newRow("longe do topo") << -1 << 0 << true;
+}
+
+void TstLineListBox::linhasNoTopoPintadasComoUmaRepintura() {
+    QFETCH(int, selecionada);
+    QFETCH(int, horizontal);
+    QFETCH(bool, rolada);
+    LineListBox l;
+    l.resize(320, 140);
+    l.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&l));
+    for (int i = 0; i < 30; ++i)
+        l.insertAtTop(QStringLiteral("linha %1").arg(i));
+    l.setCurrentRow(selecionada);
+    l.horizontalScrollBar()->setValue(horizontal);
+    if (rolada) l.verticalScrollBar()->setValue(5);
+    QVERIFY(telaIgualARepintura(l));
+    // Short lines, then each one wider than all before it, then short again.
+    for (int i = 0; i < 40; ++i) {
+        const int largura = i < 10 ? 3 : i < 25 ? 3 + (i - 9) * 3 : 5;
+        l.insertAtTop(QString(largura, QChar(u'0' + i % 10)));
+        if (i == 12) l.horizontalScrollBar()->setValue(horizontal);
+        QVERIFY2(telaIgualARepintura(l), qPrintable(QStringLiteral("linha %1").arg(i)));
+    }
 }
 
 QTEST_MAIN(TstLineListBox)

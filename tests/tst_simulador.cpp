@@ -38,6 +38,7 @@ private slots:
     void estadoForjado_data();
     void estadoForjado();
     void estadoForjadoNaoTransbordaNoUso();
+    void empregadosGeradosPorEndereco();
     void paginaRelogioContraOSimulador();
 };
 
@@ -138,6 +139,35 @@ void TstSimulador::falhasPorEndereco() {
     QCOMPARE(conectar("10.9.9.8")->SolicitarRelogio(), 0);
     QCOMPARE(conectar(" ")->SolicitarRelogio(), 2); // a blank address reaches no device
     qunsetenv("VELTOREP_SIM_FAULTS");
+    SimKnobs::reload();
+}
+
+void TstSimulador::empregadosGeradosPorEndereco() {
+    qputenv("VELTOREP_SIM_EMPLOYEES", "10.9.9.7=1000");
+    SimKnobs::reload();
+    auto c = conectar("10.9.9.7");
+    QCOMPARE(c->SolicitarListaEmpregados(), 0);
+    QCOMPARE(c->LerQtdeEmpregados(), 1000);
+    QCOMPARE(c->LerPosicaoEmpregado(999), 0);
+    QCOMPARE(q(c->LerNome()), QStringLiteral("Empregado 001000"));
+    QCOMPARE(q(c->LerNomeExibicao()), QStringLiteral("Empregado 001000"));
+    QCOMPARE(q(c->LerPis()), QStringLiteral("30000001000"));
+    QCOMPARE(q(c->LerCartaoBarras()), QStringLiteral("1001000"));
+    QCOMPARE(q(c->LerCartaoProx()), QStringLiteral("1001000"));
+    QCOMPARE(q(c->LerTeclado()), QStringLiteral("1000"));
+    QCOMPARE(q(c->LerSenha()), QStringLiteral("1234"));
+    QCOMPARE(q(c->LerVerificarBiometria()), QStringLiteral("Não"));
+    // The list is the device's own: an exclusion takes one away.
+    c->InicializarListaEmpregados();
+    c->IncluirPisEmpregadoListaExclusao(u"30000000001");
+    QCOMPARE(c->EnviarListaExclusaoEmpregados(), 0);
+    c->SolicitarListaEmpregados();
+    QCOMPARE(c->LerQtdeEmpregados(), 999);
+    // Other devices keep their demonstration employees.
+    auto outro = conectar("10.9.9.6");
+    outro->SolicitarListaEmpregados();
+    QCOMPARE(outro->LerQtdeEmpregados(), 3);
+    qunsetenv("VELTOREP_SIM_EMPLOYEES");
     SimKnobs::reload();
 }
 

@@ -65,6 +65,8 @@ Ambiente da console:
   VELTOREP_SDK_LIBRARY          biblioteca de um SDK real; sem ela, o simulador embutido atende
   DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
                                 sem nenhuma delas, o modo automático usa a plataforma offscreen do Qt
+  VELTOREP_BENCH_SAIR_AO_MOSTRAR
+                                só para os benchmarks: termina depois da primeira pintura da janela
 
 Ambiente do simulador:
   VELTOREP_SIM_STATE_DIR        pasta dos arquivos de estado dos REPs
@@ -75,6 +77,7 @@ Ambiente do simulador:
   VELTOREP_SIM_PAPER            endereco=N: o estado do papel, de 0 a 7 (padrão 7, com papel)
   VELTOREP_SIM_BIO_CAPACITY     usuários biométricos que um REP comporta (padrão 100)
   VELTOREP_SIM_BIO_POLLS        consultas respondidas 4 (aguarde) antes de 0 (padrão 2)
+  VELTOREP_SIM_EMPLOYEES        endereco=N,...: o REP guarda N empregados inventados (para medir listas grandes)
   VELTOREP_SIM_RECORDS          endereco=N,...: o REP guarda N marcações em vez de 360
   VELTOREP_SIM_RECORDS_WAIT     consultas "não pronto" antes de cada registro da coleta (padrão 2)
   VELTOREP_SIM_RECORDS_FAIL     endereco,...: REPs cuja solicitação de registros responde 1

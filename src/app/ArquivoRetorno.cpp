@@ -40,3 +40,11 @@ ArquivoRetorno::Anterior ArquivoRetorno::RemoverAnterior(QString* motivo) {
     }
     return Anterior::NaoRemovido;
 }
+
+QString ArquivoRetorno::Resumo(const QString& texto) {
+    if (texto.size() <= kLimiteResumo) return texto;
+    return texto.left(kLimiteResumo) +
+           QStringLiteral("\n... (%1 caracteres ao todo; o texto completo vai para %2)")
+               .arg(texto.size())
+               .arg(QLatin1String(kNome));
+}

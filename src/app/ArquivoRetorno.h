@@ -26,4 +26,8 @@ enum class Anterior {
 // At the start of a run from the command line: the file of an earlier run goes first, so that a run that
 // ends without writing (killed, no display, a failure) leaves no file an integrator could take for its own.
 Anterior RemoverAnterior(QString* motivo = nullptr);
+// What the window's memo shows of a result: the whole text up to kLimiteResumo characters; a longer one is
+// cut there and followed by a line that gives its length, for the file keeps it whole.
+inline constexpr qsizetype kLimiteResumo = 4000;
+QString Resumo(const QString& texto);
 } // namespace ArquivoRetorno

@@ -65,7 +65,8 @@ void ExecucaoAutomatica::Executar(TfrmSDK& f) {
     }
 
     // 6. The file, then the end of the program once control is back in the message loop.
-    p.Memo1->setPlainText(resultado);
+    // The memo shows a bounded summary: a list of many employees would take longer to lay out than to read.
+    p.Memo1->setPlainText(ArquivoRetorno::Resumo(resultado));
     QString erro, aviso;
     if (!ArquivoRetorno::Gravar(resultado, &erro, &aviso)) {
         std::fprintf(stderr, "SDKVeltoRep: %s não gravado: %s\n", ArquivoRetorno::kNome,

@@ -45,6 +45,12 @@ QString ErroDeStatus(int r) {
 
 bool StatusDeFalha(int r) { return r >= 1 && r <= 4; }
 
+// An SDK text as it stands, without a copy.
+QStringView Vista(const WideString& w) {
+    const auto v = w.view();
+    return QStringView(v.data(), qsizetype(v.size()));
+}
+
 // A grid's row count for n list positions, row 0 the headers; only the headers for a count that is no list.
 int LinhasPara(int n) { return ContagemExcessiva(n) ? 1 : n + 1; }
 
@@ -129,20 +135,27 @@ Resultado ExecucaoAutomatica::SolicitaDadosEmpregados2(TfrmSDK& f, const QString
     p.dsgEmpregados1->SetRowCount(LinhasPara(n));
     // More employees than any device holds: a failed answer, nothing read.
     if (ContagemExcessiva(n)) return {TextoJson::Erro(TextoContagemExcessiva("LerQtdeEmpregados", n)), ExcecaoSdk};
-    // 3. One object per position that answers 0.
+    // 3. One object per position that answers 0, appended in place. 4. No employees: an empty text; else
+    // the objects within brackets, also when every position was skipped.
     QString lista;
+    if (n > 0) lista += u'[';
+    bool primeiro = true;
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoEmpregado(i) != 0) continue;
-        const QString nome = Texto(sdk->LerNome());
-        const QString pis = Texto(sdk->LerPis());
-        const QString cracha = Texto(sdk->LerCartaoBarras());
-        if (!lista.isEmpty()) lista += QStringLiteral(", ");
-        lista += QStringLiteral("{\"NOME\":\"") + TextoJson::Escapar(nome) + QStringLiteral("\", \"PIS\":\"") +
-                 TextoJson::Escapar(pis) + QStringLiteral("\", \"CRACHA\":\"") + TextoJson::Escapar(cracha) +
-                 QStringLiteral("\"}");
+        const WideString nome = sdk->LerNome();
+        const WideString pis = sdk->LerPis();
+        const WideString cracha = sdk->LerCartaoBarras();
+        if (!primeiro) lista += QStringLiteral(", ");
+        primeiro = false;
+        lista += QStringLiteral("{\"NOME\":\"");
+        TextoJson::AcrescentarEscapado(lista, Vista(nome));
+        lista += QStringLiteral("\", \"PIS\":\"");
+        TextoJson::AcrescentarEscapado(lista, Vista(pis));
+        lista += QStringLiteral("\", \"CRACHA\":\"");
+        TextoJson::AcrescentarEscapado(lista, Vista(cracha));
+        lista += QStringLiteral("\"}");
     }
-    // 4. No employees: an empty text.
-    if (n > 0) lista = u'[' + lista + u']';
+    if (n > 0) lista += u']';
     // 5.
     return {StatusDeFalha(r) ? ErroDeStatus(r) : lista};
 }

@@ -3,8 +3,19 @@
 QString TextoJson::Escapar(const QString& valor) {
     QString s;
     s.reserve(valor.size());
-    for (const QChar c : valor) {
-        switch (c.unicode()) {
+    AcrescentarEscapado(s, valor);
+    return s;
+}
+
+void TextoJson::AcrescentarEscapado(QString& s, QStringView valor) {
+    // Runs of characters that need no escape go in whole.
+    qsizetype inicio = 0;
+    for (qsizetype i = 0; i < valor.size(); ++i) {
+        const char16_t c = valor[i].unicode();
+        if (c >= 0x20 && c != u'"' && c != u'\\') continue;
+        s += valor.mid(inicio, i - inicio);
+        inicio = i + 1;
+        switch (c) {
         case u'"': s += QStringLiteral("\\\""); break;
         case u'\\': s += QStringLiteral("\\\\"); break;
         case u'\b': s += QStringLiteral("\\b"); break;
@@ -13,13 +24,10 @@ QString TextoJson::Escapar(const QString& valor) {
         case u'\r': s += QStringLiteral("\\r"); break;
         case u'\t': s += QStringLiteral("\\t"); break;
         default:
-            if (c.unicode() < 0x20)
-                s += QStringLiteral("\\u%1").arg(c.unicode(), 4, 16, QChar(u'0'));
-            else
-                s += c;
+            s += QStringLiteral("\\u%1").arg(int(c), 4, 16, QChar(u'0'));
         }
     }
-    return s;
+    s += valor.mid(inicio);
 }
 
 QString TextoJson::Erro(const QString& texto) {

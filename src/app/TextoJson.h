@@ -8,6 +8,8 @@ namespace TextoJson {
 // Quotation mark, reverse solidus and the control characters U+0000 to U+001F escaped as JSON requires;
 // every other character unchanged.
 QString Escapar(const QString& valor);
+// The same, appended to `destino` (a long list is built without a copy per value).
+void AcrescentarEscapado(QString& destino, QStringView valor);
 // {"error" : "<texto escaped>"}
 QString Erro(const QString& texto);
 } // namespace TextoJson

@@ -12,6 +12,8 @@
 #include "util/Utils.h"
 
 #include <QApplication>
+#include <QEvent>
+#include <QTimer>
 #include <cstdio>
 
 namespace {
@@ -24,6 +26,25 @@ void semRuidoSemTela(QtMsgType tipo, const QMessageLogContext& ctx, const QStrin
                                  texto.startsWith(QLatin1String("QStandardPaths: XDG_RUNTIME_DIR not set"))))
         return;
     if (g_anterior) g_anterior(tipo, ctx, texto);
+}
+
+// Ends the application on the first message-loop turn after the window's first painting.
+void SairAposPrimeiraPintura(QWidget& janela) {
+    class Filtro final : public QObject {
+    public:
+        using QObject::QObject;
+        bool eventFilter(QObject*, QEvent* e) override {
+            if (e->type() == QEvent::Paint && !m_feito) {
+                m_feito = true;
+                QTimer::singleShot(0, QCoreApplication::instance(), &QCoreApplication::quit);
+            }
+            return false;
+        }
+
+    private:
+        bool m_feito = false;
+    };
+    janela.installEventFilter(new Filtro(&janela));
 }
 } // namespace
 
@@ -102,6 +123,8 @@ int main(int argc, char* argv[]) {
         // 7. Shown and activated; the message loop runs until the window closes or the run ends.
         janela.show();
         janela.activateWindow();
+        // For bench/bench_inicio only: the start ends once the window is on screen.
+        if (qEnvironmentVariableIsSet("VELTOREP_BENCH_SAIR_AO_MOSTRAR")) SairAposPrimeiraPintura(janela);
         status = app.exec();
     }
     LNControle::LiberarReferencias();

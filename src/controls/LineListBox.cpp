@@ -99,6 +99,8 @@ void LineListBox::insertAtTop(const QString& line) {
     if (m_atual >= 0) ++m_atual; // the selection stays on its line
     QScrollBar* v = verticalScrollBar();
     const int topoVisivel = v->value();
+    // The lines in view end where the widest line before this one ends.
+    const int fimDoTexto = m_larguraMaxima - horizontalScrollBar()->value();
     linhaNova(line);
     if (topoVisivel > 0) {
         // Scrolled away from the top: the lines in view stay in view and nothing in it moves.
@@ -106,8 +108,18 @@ void LineListBox::insertAtTop(const QString& line) {
         return;
     }
     // At the top the new line shows and the others move down one: their pixels are moved, not drawn
-    // again, so that only the new line is painted.
-    viewport()->scroll(0, alturaLinha());
+    // again, so that only the new line is painted. Only the part that holds text is moved (a selected line
+    // is highlighted across the whole width); the new line is painted across the whole width.
+    const int largura = viewport()->width();
+    const int h = alturaLinha();
+    // The highlight was in view on the line before it moved down.
+    const bool realceEmVista = m_atual >= 0 && m_atual - 1 <= linhasVisiveis();
+    if (realceEmVista || fimDoTexto >= largura) {
+        viewport()->scroll(0, h);
+        return;
+    }
+    if (fimDoTexto > 0) viewport()->scroll(0, h, QRect(0, 0, fimDoTexto, viewport()->height()));
+    viewport()->update(0, 0, largura, h);
 }
 
 void LineListBox::append(const QString& line) {

@@ -1,9 +1,112 @@
 #include "controls/StringGrid.h"
 
+#include <QAbstractTableModel>
+#include <QBrush>
 #include <QHeaderView>
+#include <vector>
+
+// The grid's cells: the texts of rows 0 to the last row written, row after row, and nothing for the rows
+// below it, which read as empty. Fixed cells carry the header background and cannot be selected.
+class ModeloStringGrid final : public QAbstractTableModel {
+public:
+    ModeloStringGrid(int colunas, int linhas, int fixasL, int fixasC, const QBrush& fundoFixo, QObject* pai)
+        : QAbstractTableModel(pai), m_colunas(qMax(colunas, 0)), m_linhas(qMax(linhas, 0)), m_fixasL(fixasL),
+          m_fixasC(fixasC), m_fundoFixo(fundoFixo) {}
+
+    int rowCount(const QModelIndex& pai = QModelIndex()) const override {
+        return pai.isValid() ? 0 : m_linhas;
+    }
+    int columnCount(const QModelIndex& pai = QModelIndex()) const override {
+        return pai.isValid() ? 0 : m_colunas;
+    }
+
+    QVariant data(const QModelIndex& i, int papel) const override {
+        if (!i.isValid()) return {};
+        switch (papel) {
+        case Qt::DisplayRole:
+        case Qt::EditRole:
+            return texto(i.column(), i.row());
+        case Qt::BackgroundRole:
+            return fixa(i.column(), i.row()) ? QVariant(m_fundoFixo) : QVariant();
+        default:
+            return {};
+        }
+    }
+
+    Qt::ItemFlags flags(const QModelIndex& i) const override {
+        if (!i.isValid()) return Qt::NoItemFlags;
+        return fixa(i.column(), i.row()) ? Qt::ItemIsEnabled : Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+    }
+
+    bool fixa(int col, int row) const { return row < m_fixasL || col < m_fixasC; }
+    int fixasL() const { return m_fixasL; }
+    int fixasC() const { return m_fixasC; }
+
+    QString texto(int col, int row) const {
+        if (col < 0 || col >= m_colunas || row < 0 || row >= linhasGuardadas()) return {};
+        return m_textos[size_t(row) * size_t(m_colunas) + size_t(col)];
+    }
+
+    void definir(int col, int row, const QString& t) {
+        if (row < 0 || col < 0 || row >= m_linhas || col >= m_colunas) return;
+        const size_t k = size_t(row) * size_t(m_colunas) + size_t(col);
+        if (row >= linhasGuardadas()) {
+            if (t.isEmpty()) return; // an empty cell below the rows kept already reads as empty
+            // Grows by whole rows; the vector's own growth keeps filling row by row linear.
+            m_textos.resize(size_t(row + 1) * size_t(m_colunas));
+        } else if (m_textos[k] == t) {
+            return;
+        }
+        m_textos[k] = t;
+        const QModelIndex i = index(row, col);
+        emit dataChanged(i, i, {Qt::DisplayRole, Qt::EditRole});
+    }
+
+    void definirLinhas(int linhas) {
+        linhas = qMax(linhas, 0);
+        if (linhas > m_linhas) {
+            beginInsertRows(QModelIndex(), m_linhas, linhas - 1);
+            m_linhas = linhas;
+            endInsertRows();
+        } else if (linhas < m_linhas) {
+            beginRemoveRows(QModelIndex(), linhas, m_linhas - 1);
+            if (linhasGuardadas() > linhas) {
+                m_textos.resize(size_t(linhas) * size_t(m_colunas));
+                m_textos.shrink_to_fit();
+            }
+            m_linhas = linhas;
+            endRemoveRows();
+        }
+    }
+
+    void esvaziar(int deCol) {
+        deCol = qMax(deCol, 0);
+        const int ate = linhasGuardadas();
+        if (ate <= 1 || deCol >= m_colunas) return;
+        bool mudou = false;
+        for (int r = 1; r < ate; ++r)
+            for (int c = deCol; c < m_colunas; ++c) {
+                QString& t = m_textos[size_t(r) * size_t(m_colunas) + size_t(c)];
+                if (t.isEmpty()) continue;
+                t = QString();
+                mudou = true;
+            }
+        if (mudou)
+            emit dataChanged(index(1, deCol), index(ate - 1, m_colunas - 1), {Qt::DisplayRole, Qt::EditRole});
+    }
+
+private:
+    int linhasGuardadas() const { return m_colunas ? int(m_textos.size() / size_t(m_colunas)) : 0; }
+
+    int m_colunas, m_linhas, m_fixasL, m_fixasC;
+    QBrush m_fundoFixo;
+    std::vector<QString> m_textos;
+};
 
 StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent)
-    : QTableWidget(rowCount, colCount, parent), m_fixedRows(fixedRows), m_fixedCols(fixedCols) {
+    : QTableView(parent) {
+    m_modelo = new ModeloStringGrid(colCount, rowCount, fixedRows, fixedCols, palette().button(), this);
+    setModel(m_modelo);
     horizontalHeader()->hide();
     verticalHeader()->hide();
     verticalHeader()->setDefaultSectionSize(24);
@@ -12,42 +115,40 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols,
     setSelectionMode(QAbstractItemView::SingleSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
-    for (int r = 0; r < rowCount; ++r)
-        for (int c = 0; c < colCount; ++c) SetCells(c, r, QString());
 }
 
 QString StringGrid::Cells(int col, int row) const {
-    const QTableWidgetItem* it = item(row, col);
-    return it ? it->text() : QString();
-}
-
-void StringGrid::styleFixed(int col, int row, QTableWidgetItem* it) const {
-    if (row < m_fixedRows || col < m_fixedCols) {
-        it->setBackground(palette().button());
-        it->setFlags(Qt::ItemIsEnabled);
-    }
+    return row < RowCount() ? m_modelo->texto(col, row) : QString();
 }
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
-    if (row < 0 || col < 0 || row >= rowCount() || col >= columnCount()) return;
-    QTableWidgetItem* it = item(row, col);
-    if (!it) {
-        it = new QTableWidgetItem(text);
-        styleFixed(col, row, it);
-        setItem(row, col, it);
-    } else if (it->text() != text) {
-        it->setText(text);
-    }
+    m_modelo->definir(col, row, text);
+}
+
+int StringGrid::RowCount() const {
+    return m_modelo->rowCount();
 }
 
 void StringGrid::SetRowCount(int rows) {
-    const int old = rowCount();
-    setRowCount(rows < 0 ? 0 : rows);
-    for (int r = old; r < rowCount(); ++r)
-        for (int c = 0; c < columnCount(); ++c) SetCells(c, r, QString());
+    m_modelo->definirLinhas(rows);
+}
+
+int StringGrid::ColCount() const {
+    return m_modelo->columnCount();
+}
+
+int StringGrid::FixedRows() const {
+    return m_modelo->fixasL();
+}
+
+int StringGrid::FixedCols() const {
+    return m_modelo->fixasC();
 }
 
 void StringGrid::ClearDataCells(int fromCol) {
-    for (int r = 1; r < rowCount(); ++r)
-        for (int c = fromCol; c < columnCount(); ++c) SetCells(c, r, QString());
+    m_modelo->esvaziar(fromCol);
+}
+
+QRect StringGrid::CellRect(int col, int row) const {
+    return visualRect(m_modelo->index(row, col));
 }

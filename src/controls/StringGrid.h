@@ -1,28 +1,35 @@
 // A string grid in the way the console's pages use it: cells addressed (column, row), row 0 and column 0
-// optionally fixed (drawn as headers), the row count set freely; items beyond the row count disappear.
+// optionally fixed (drawn as headers), the row count set freely; cells beyond the row count disappear.
+// A view over a model that keeps the texts of the rows written so far, one after the other, and nothing for
+// rows that were only counted: a grid of 100,000 rows costs its texts, not an object per cell.
 #pragma once
 
-#include <QTableWidget>
+#include <QTableView>
 
-class StringGrid : public QTableWidget {
+class ModeloStringGrid;
+
+class StringGrid : public QTableView {
     Q_OBJECT
 public:
     StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent = nullptr);
 
     QString Cells(int col, int row) const;
     void SetCells(int col, int row, const QString& text);
-    int RowCount() const { return rowCount(); }
+    int RowCount() const;
     void SetRowCount(int rows);
-    int ColCount() const { return columnCount(); }
+    int ColCount() const;
     void SetColWidth(int col, int width) { setColumnWidth(col, width); }
     int ColWidth(int col) const { return columnWidth(col); }
-    int FixedRows() const { return m_fixedRows; }
-    int FixedCols() const { return m_fixedCols; }
+    int FixedRows() const;
+    int FixedCols() const;
     // Empties columns fromCol.. of rows 1 to the last row.
     void ClearDataCells(int fromCol);
+    // The row of the current cell (-1 when there is none).
+    int currentRow() const { return currentIndex().row(); }
+    int currentColumn() const { return currentIndex().column(); }
+    // Where a cell lies in the viewport.
+    QRect CellRect(int col, int row) const;
 
 private:
-    void styleFixed(int col, int row, QTableWidgetItem* item) const;
-    int m_fixedRows;
-    int m_fixedCols;
+    ModeloStringGrid* m_modelo;
 };

@@ -44,6 +44,23 @@ QList<EmpregadoSim> EmpregadosDemonstracao() {
     return lista;
 }
 
+QList<EmpregadoSim> EmpregadosGerados(int n) {
+    QList<EmpregadoSim> lista;
+    lista.reserve(n);
+    const QString senha = QStringLiteral("1234");
+    for (int i = 1; i <= n; ++i) {
+        EmpregadoSim e;
+        e.nome = QStringLiteral("Empregado %1").arg(i, 6, 10, QChar(u'0'));
+        e.nomeExibicao = e.nome;
+        e.pis = QString::number(30000000000LL + i);
+        e.cartao = e.cartaoProx = QString::number(1000000 + i);
+        e.teclado = QString::number(i);
+        e.senha = senha;
+        lista.append(e);
+    }
+    return lista;
+}
+
 QJsonObject EmpregadorSim::toJson() const {
     return {{"cadastrado", cadastrado}, {"razaoSocial", razaoSocial}, {"local", local},
             {"cnpjCpf", cnpjCpf},       {"cei", cei},                 {"tipoIdentificador", tipoIdentificador}};

@@ -18,6 +18,9 @@ struct EmpregadoSim {
 
 // The three demonstration employees a fresh device holds.
 QList<EmpregadoSim> EmpregadosDemonstracao();
+// n employees made up from their number (VELTOREP_SIM_EMPLOYEES): "Empregado 000001", PIS 30000000001,
+// card 1000001, keypad 1, and so on. A list that large is for measuring, so equal texts share storage.
+QList<EmpregadoSim> EmpregadosGerados(int n);
 
 struct EmpregadorSim {
     bool cadastrado = false;

@@ -62,6 +62,12 @@ QByteArray local(const QString& s) {
 
 // Reads the device's state file into d, or makes d fresh when there is none or it is damaged (a line on
 // standard error then). Fields out of range or of the wrong type are reported in one line.
+// VELTOREP_SIM_EMPLOYEES: a device given made-up employees, for measuring large lists.
+void gerarEmpregados(SimDevice& d) {
+    const QHash<QString, int>& gerados = SimKnobs::get().empregados;
+    if (const auto n = gerados.constFind(d.endereco); n != gerados.constEnd()) d.empregados = EmpregadosGerados(*n);
+}
+
 Marca carregar(const QString& endereco, SimDevice& d) {
     const QString caminho = SimDeviceTable::stateFilePath(endereco);
     // Non-blocking: a FIFO at the name must not hold the device; only a regular file is read.
@@ -125,13 +131,16 @@ SimDevice& SimDeviceTable::device(const QString& endereco) {
     auto it = t.find(endereco);
     if (it != t.end()) {
         // Another process may have changed the device since: its clients see the device as it is.
-        if (!(marcaAtual(stateFilePath(endereco)) == it->second.marca))
+        if (!(marcaAtual(stateFilePath(endereco)) == it->second.marca)) {
             it->second.marca = carregar(endereco, *it->second.device);
+            gerarEmpregados(*it->second.device);
+        }
         return *it->second.device;
     }
     Entrada e;
     e.device = std::make_unique<SimDevice>();
     e.marca = carregar(endereco, *e.device);
+    gerarEmpregados(*e.device);
     return *t.emplace(endereco, std::move(e)).first->second.device;
 }
 

@@ -54,6 +54,7 @@ void SimKnobs::reload() {
     k.statusEmpregados = parseMap(qgetenv("VELTOREP_SIM_EMPLOYEE_STATUS"), number);
     k.statusPapel = parseMap(qgetenv("VELTOREP_SIM_PAPER"), number);
     k.registros = parseMap(qgetenv("VELTOREP_SIM_RECORDS"), number);
+    k.empregados = parseMap(qgetenv("VELTOREP_SIM_EMPLOYEES"), number);
     const int esperas = qEnvironmentVariableIntValue("VELTOREP_SIM_RECORDS_WAIT", &ok);
     if (ok && esperas >= 0) k.esperasColeta = esperas;
     for (const QString& e : QString::fromUtf8(qgetenv("VELTOREP_SIM_RECORDS_FAIL")).split(u',', Qt::SkipEmptyParts))

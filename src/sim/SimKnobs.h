@@ -21,6 +21,9 @@ struct SimKnobs {
     // VELTOREP_SIM_RECORDS: "address=N": that device's log holds N punches (before the records it wrote
     // itself) in place of the few hundred it was made with.
     QHash<QString, int> registros;
+    // VELTOREP_SIM_EMPLOYEES: "address=N": that device holds N made-up employees (SimDados'
+    // EmpregadosGerados) in place of its list when the process first reaches it.
+    QHash<QString, int> empregados;
     // VELTOREP_SIM_RECORDS_WAIT: polls of LerStatusColeta answered "not ready" before each record (default 2).
     int esperasColeta = 2;
     // VELTOREP_SIM_RECORDS_FAIL: "address,address,...": devices whose SolicitarRegistroNsr answers 1.

@@ -7,6 +7,32 @@
 #include <QThread>
 
 SimServer::SimServer() = default;
+SimServer::~SimServer() = default;
+
+SimServer::Preparo& SimServer::preparo() {
+    if (!m_preparo) m_preparo = std::make_unique<Preparo>();
+    return *m_preparo;
+}
+
+SimServer::Lido& SimServer::lido() {
+    if (!m_lido) m_lido = std::make_unique<Lido>();
+    return *m_lido;
+}
+
+SessaoColeta& SimServer::coleta() {
+    if (!m_coleta) m_coleta = std::make_unique<SessaoColeta>();
+    return *m_coleta;
+}
+
+SessaoBio& SimServer::bio() {
+    if (!m_bio) m_bio = std::make_unique<SessaoBio>();
+    return *m_bio;
+}
+
+SessaoRB1& SimServer::rb1() {
+    if (!m_rb1) m_rb1 = std::make_unique<SessaoRB1>();
+    return *m_rb1;
+}
 
 QString SimServer::qs(BSTR b) { return b ? QString::fromUtf16(b, SysStringLen(b)) : QString(); }
 
@@ -75,12 +101,17 @@ int SimServer::alterar(const std::function<int()>& mudanca) {
 
 HRESULT SimServer::DefinirParametrosComunicacao(BSTR cpfResponsavel, BSTR ipAddress, BSTR chaveComunicacao,
                                                 std::int32_t, std::int32_t* result) {
-    m_cpf = qs(cpfResponsavel);
-    m_endereco = qs(ipAddress);
-    m_chave = qs(chaveComunicacao);
-    m_cpfAceito = cpfValido(m_cpf);
+    m_cpfAceito = cpfValido(qs(cpfResponsavel));
+    const QString endereco = qs(ipAddress);
     // A blank address reaches no device: every send or request then times out.
-    m_rep = m_endereco.trimmed().isEmpty() ? nullptr : &SimDeviceTable::device(m_endereco);
+    m_rep = endereco.trimmed().isEmpty() ? nullptr : &SimDeviceTable::device(endereco);
+    // The device's own copy of the address, and the key of the previous client when it is the same: clients
+    // that all live until the program ends share these texts instead of holding one each.
+    m_endereco = m_rep ? m_rep->endereco : endereco;
+    static QString ultimaChave;
+    const QString chave = qs(chaveComunicacao);
+    if (chave != ultimaChave) ultimaChave = chave;
+    m_chave = ultimaChave;
     return numero(result, m_cpfAceito ? 0 : 6);
 }
 
@@ -103,25 +134,36 @@ HRESULT SimServer::DefinirRepIniciaConexao(std::int32_t portaServidor, std::int3
 
 HRESULT SimServer::LerPis(BSTR* result) {
     switch (m_corrente) {
-    case ListaCorrente::Empregados: return texto(result, m_empregadoAtual.pis);
-    case ListaCorrente::Resultados: return texto(result, m_resultadoAtual.pis);
-    case ListaCorrente::Bio: return texto(result, m_bio.atual.pis);
+    case ListaCorrente::Empregados:
+        return texto(result, lido().empregadoAtual.pis);
+    case ListaCorrente::Resultados:
+        return texto(result, lido().resultadoAtual.pis);
+    case ListaCorrente::Bio:
+        return texto(result, bio().atual.pis);
     case ListaCorrente::Nenhuma: break;
     }
     return texto(result, {});
 }
 
-HRESULT SimServer::LerQuantidade(std::int32_t* result) { return numero(result, int(m_resultados.size())); }
+HRESULT SimServer::LerQuantidade(std::int32_t* result) {
+    return numero(result, int(lido().resultados.size()));
+}
 
 HRESULT SimServer::LerResultado(std::int32_t index, std::int32_t* result) {
-    if (index < 0 || index >= m_resultados.size()) return numero(result, 1);
-    m_resultadoAtual = m_resultados[index];
+    if (index < 0 || index >= lido().resultados.size()) return numero(result, 1);
+    lido().resultadoAtual = lido().resultados[index];
     m_corrente = ListaCorrente::Resultados;
     return numero(result, 0);
 }
 
-HRESULT SimServer::LerStatus(std::int32_t* result) { return numero(result, m_resultadoAtual.status); }
+HRESULT SimServer::LerStatus(std::int32_t* result) {
+    return numero(result, lido().resultadoAtual.status);
+}
 
-HRESULT SimServer::LerTamanhoLista(std::int32_t* result) { return numero(result, int(m_listaEmpregados.size())); }
+HRESULT SimServer::LerTamanhoLista(std::int32_t* result) {
+    return numero(result, int(preparo().listaEmpregados.size()));
+}
 
-HRESULT SimServer::LerNumSerieRep(BSTR* result) { return texto(result, m_numeroSerie); }
+HRESULT SimServer::LerNumSerieRep(BSTR* result) {
+    return texto(result, lido().numeroSerie);
+}

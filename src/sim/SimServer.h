@@ -15,11 +15,13 @@
 #include <QString>
 #include <QStringList>
 #include <functional>
+#include <memory>
 #include <optional>
 
 class SimServer : public VeltoRepServerBase {
 public:
     SimServer();
+    ~SimServer() override;
 
 #define VR_WS BSTR
 #define VR_INT std::int32_t
@@ -60,10 +62,13 @@ private:
     void aoEnviarEmpregador();
     void aoAlterarEmpregado(QChar operacao, const EmpregadoSim& e);
 
-    // Connection
-    QString m_cpf, m_endereco, m_chave;
+    // Connection: what every client holds. Every client lives until the program ends, so the rest is made
+    // when a call first needs it; a client that only asks for the clock carries nothing else.
+    QString m_endereco, m_chave;
     bool m_cpfAceito = false;
     SimDevice* m_rep = nullptr;
+    std::optional<std::pair<int, int>> m_repIniciaConexao; // porta servidor, tempo de espera
+    QDateTime m_relogioLido;                               // the clock the last request read
 
     // Staged for the next send or file. Each group lays itself over a configuration, the device's on a
     // send, a fresh one for an RB1 configuration file.
@@ -90,44 +95,54 @@ private:
         QString hostDNS, dns, nomeRep;
         void aplicar(ConfiguracaoSim& c) const;
     };
-    std::optional<Senhas> m_senhas;
-    std::optional<Formato> m_formato;
-    std::optional<HorarioVerao> m_horarioVerao;
-    std::optional<Avancadas> m_avancadas;
-    std::optional<AjusteNitgenSim> m_ajusteNitgen;
-    std::optional<AjusteLCSim> m_ajusteLC;
-    std::optional<QString> m_local;
-    std::optional<EmpregadorSim> m_empregador;
-    std::optional<std::pair<int, int>> m_repIniciaConexao; // porta servidor, tempo de espera
-    QString m_arquivoTLM;
-    QList<EmpregadoSim> m_listaEmpregados;
-    QStringList m_listaExclusao;
+    struct Preparo {
+        std::optional<Senhas> senhas;
+        std::optional<Formato> formato;
+        std::optional<HorarioVerao> horarioVerao;
+        std::optional<Avancadas> avancadas;
+        std::optional<AjusteNitgenSim> ajusteNitgen;
+        std::optional<AjusteLCSim> ajusteLC;
+        std::optional<QString> local;
+        std::optional<EmpregadorSim> empregador;
+        QString arquivoTLM;
+        QList<EmpregadoSim> listaEmpregados;
+        QStringList listaExclusao;
+    };
 
     // Per-entry results of the last individual list or exclusion
     struct ResultadoSim {
         QString pis;
         int status = 0;
     };
-    QList<ResultadoSim> m_resultados;
 
-    // What the last requests brought back
-    QString m_relogioLido;
-    EmpregadorSim m_empregadorLido;
-    QList<EmpregadoSim> m_empregadosLidos;
-    ConfiguracaoSim m_configuracaoLida;
-    // A configuration request that failed brought nothing back: its reads are empty.
-    bool m_semConfiguracao = false;
-    HRESULT textoConfiguracao(BSTR* out, const QString& value) const;
-    QString m_versaoFirmware, m_modeloBiometrico, m_statusRep, m_numeroSerie, m_chavePublica;
-    int m_statusPapel = 0;
+    // What the last requests brought back, and the list entry made current.
+    struct Lido {
+        QList<ResultadoSim> resultados;
+        EmpregadorSim empregador;
+        QList<EmpregadoSim> empregados;
+        ConfiguracaoSim configuracao;
+        // A configuration request that failed brought nothing back: its reads are empty.
+        bool semConfiguracao = false;
+        QString versaoFirmware, modeloBiometrico, statusRep, numeroSerie, chavePublica;
+        int statusPapel = 0;
+        EmpregadoSim empregadoAtual;
+        ResultadoSim resultadoAtual;
+    };
+    HRESULT textoConfiguracao(BSTR* out, const QString& value);
 
     // The list entry that the Ler methods read (LerPis serves several lists)
     enum class ListaCorrente { Nenhuma, Empregados, Resultados, Bio };
     ListaCorrente m_corrente = ListaCorrente::Nenhuma;
-    EmpregadoSim m_empregadoAtual;
-    ResultadoSim m_resultadoAtual;
 
-    SessaoColeta m_coleta;
-    SessaoBio m_bio;
-    SessaoRB1 m_rb1;
+    std::unique_ptr<Preparo> m_preparo;
+    std::unique_ptr<Lido> m_lido;
+    std::unique_ptr<SessaoColeta> m_coleta;
+    std::unique_ptr<SessaoBio> m_bio;
+    std::unique_ptr<SessaoRB1> m_rb1;
+    // Each made on first use.
+    Preparo& preparo();
+    Lido& lido();
+    SessaoColeta& coleta();
+    SessaoBio& bio();
+    SessaoRB1& rb1();
 };

@@ -28,54 +28,62 @@ int incluirNoDispositivo(EstadoBio& bio, const EntradaBioSim& e) {
 } // namespace
 
 HRESULT SimServer::InicializarListaBio() {
-    m_bio.lista.clear();
-    m_bio.esperasRestantes.reset();
+    bio().lista.clear();
+    bio().esperasRestantes.reset();
     return S_OK;
 }
 HRESULT SimServer::IncluirEmpregadoListaBio(BSTR pis, BSTR template_, std::int32_t* result) {
-    m_bio.lista.append(entrada(pis, template_, nullptr));
+    bio().lista.append(entrada(pis, template_, nullptr));
     return numero(result, 0);
 }
 HRESULT SimServer::IncluirEmpregadoListaBioDuasDigitais(BSTR pis, BSTR template1, BSTR template2,
                                                         std::int32_t* result) {
-    m_bio.lista.append(entrada(pis, template1, template2));
+    bio().lista.append(entrada(pis, template1, template2));
     return numero(result, 0);
 }
 HRESULT SimServer::IncluirEmpregadoListaBioLC(BSTR pis, BSTR template1, std::int32_t* result) {
-    m_bio.lista.append(entrada(pis, template1, nullptr, FamiliaBio::LC));
+    bio().lista.append(entrada(pis, template1, nullptr, FamiliaBio::LC));
     return numero(result, 0);
 }
 HRESULT SimServer::IncluirEmpregadoListaBioLCDuasDigitais(BSTR pis, BSTR template1, BSTR template2,
                                                           std::int32_t* result) {
-    m_bio.lista.append(entrada(pis, template1, template2, FamiliaBio::LC));
+    bio().lista.append(entrada(pis, template1, template2, FamiliaBio::LC));
     return numero(result, 0);
 }
 HRESULT SimServer::IncluirPisEmpregadoListaBio(BSTR pis, std::int32_t* result) {
-    m_bio.lista.append(entrada(pis, nullptr, nullptr));
+    bio().lista.append(entrada(pis, nullptr, nullptr));
     return numero(result, 0);
 }
-HRESULT SimServer::LerQtdeListaBio(std::int32_t* result) { return numero(result, int(m_bio.lista.size())); }
+HRESULT SimServer::LerQtdeListaBio(std::int32_t* result) {
+    return numero(result, int(bio().lista.size()));
+}
 HRESULT SimServer::LerPosicaoListaBio(std::int32_t posicaoLista, std::int32_t* result) {
-    if (posicaoLista < 0 || posicaoLista >= m_bio.lista.size()) return numero(result, 1);
-    m_bio.atual = m_bio.lista[posicaoLista];
+    if (posicaoLista < 0 || posicaoLista >= bio().lista.size()) return numero(result, 1);
+    bio().atual = bio().lista[posicaoLista];
     m_corrente = ListaCorrente::Bio;
     return numero(result, 0);
 }
-HRESULT SimServer::LerTemplate(BSTR* result) { return texto(result, m_bio.atual.template1); }
-HRESULT SimServer::LerTemplate2(BSTR* result) { return texto(result, m_bio.atual.template2); }
-HRESULT SimServer::LerResultadoBiometria(std::int32_t* result) { return numero(result, m_bio.atual.resultado); }
+HRESULT SimServer::LerTemplate(BSTR* result) {
+    return texto(result, bio().atual.template1);
+}
+HRESULT SimServer::LerTemplate2(BSTR* result) {
+    return texto(result, bio().atual.template2);
+}
+HRESULT SimServer::LerResultadoBiometria(std::int32_t* result) {
+    return numero(result, bio().atual.resultado);
+}
 
 HRESULT SimServer::EnviarListaBioEmpregados(std::int32_t* result) {
     int r = contatar();
     if (r != 0) return numero(result, r);
     r = alterar([this] {
-        for (EntradaBioSim& e : m_bio.lista)
+        for (EntradaBioSim& e : bio().lista)
             e.resultado = incluirNoDispositivo(rep().bio, e);
         return 0;
     });
     // What the device could not keep it did not do.
     if (r != 0)
-        for (EntradaBioSim& e : m_bio.lista)
+        for (EntradaBioSim& e : bio().lista)
             e.resultado = 0;
     return numero(result, r);
 }
@@ -84,11 +92,11 @@ HRESULT SimServer::SolicitarListaBioEmpregados(std::int32_t* result) {
     const int r = contatar();
     if (r != 0) return numero(result, r);
     // The device lists its users' PIS only.
-    m_bio.lista.clear();
+    bio().lista.clear();
     for (const UsuarioBioSim& u : rep().bio.usuarios) {
         EntradaBioSim e;
         e.pis = u.pis;
-        m_bio.lista.append(e);
+        bio().lista.append(e);
     }
     return numero(result, 0);
 }
@@ -111,8 +119,8 @@ std::optional<int> aguardarDispositivo(SessaoBio& bio, const std::function<int()
 } // namespace
 
 HRESULT SimServer::SolicitarTemplatesListaBio(std::int32_t* result) {
-    if (const auto r = aguardarDispositivo(m_bio, [this] { return contatar(); })) return numero(result, *r);
-    for (EntradaBioSim& e : m_bio.lista) {
+    if (const auto r = aguardarDispositivo(bio(), [this] { return contatar(); })) return numero(result, *r);
+    for (EntradaBioSim& e : bio().lista) {
         const UsuarioBioSim* u = rep().bio.achar(e.pis);
         e.template1 = u ? u->template1 : QString();
         e.template2 = u ? u->template2 : QString();
@@ -122,17 +130,17 @@ HRESULT SimServer::SolicitarTemplatesListaBio(std::int32_t* result) {
 }
 
 HRESULT SimServer::EnviarListaBioExclusao(std::int32_t* result) {
-    if (const auto r = aguardarDispositivo(m_bio, [this] { return contatar(); })) return numero(result, *r);
+    if (const auto r = aguardarDispositivo(bio(), [this] { return contatar(); })) return numero(result, *r);
     const int r = alterar([this] {
         QList<UsuarioBioSim>& usuarios = rep().bio.usuarios;
-        for (EntradaBioSim& e : m_bio.lista) {
+        for (EntradaBioSim& e : bio().lista) {
             const auto n = usuarios.removeIf([&](const UsuarioBioSim& u) { return u.pis == e.pis; });
             e.resultado = n > 0 ? 1 : 5;
         }
         return 0;
     });
     if (r != 0)
-        for (EntradaBioSim& e : m_bio.lista)
+        for (EntradaBioSim& e : bio().lista)
             e.resultado = 0;
     return numero(result, r);
 }

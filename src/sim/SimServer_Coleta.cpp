@@ -38,69 +38,69 @@ void SimServer::aoAlterarEmpregado(QChar operacao, const EmpregadoSim& e) {
 // --- Collection ------------------------------------------------------------------------------------
 
 HRESULT SimServer::SolicitarRegistroNsr(std::int32_t nsrSolicitado, std::int32_t* result) {
-    m_coleta.pedido = false;
-    m_coleta.linha.clear();
+    coleta().pedido = false;
+    coleta().linha.clear();
     int r = contatar();
     if (r == 0 && SimKnobs::get().falhasColeta.contains(m_endereco)) r = 1;
     if (r != 0) return numero(result, r);
     const int total = rep().coleta.total(punches(m_endereco, rep().coleta));
-    m_coleta.pedido = true;
-    m_coleta.contabilizado = false;
-    m_coleta.esperasRestantes = SimKnobs::get().esperasColeta;
+    coleta().pedido = true;
+    coleta().contabilizado = false;
+    coleta().esperasRestantes = SimKnobs::get().esperasColeta;
     // 2 a record, 3 the last one, 4 past the end; 5 (no such record) below the first NSR.
-    m_coleta.statusPronto = nsrSolicitado < 1        ? 5
+    coleta().statusPronto = nsrSolicitado < 1        ? 5
                             : nsrSolicitado < total  ? 2
                             : nsrSolicitado == total ? 3
                                                      : 4;
-    if (m_coleta.statusPronto <= 3)
-        m_coleta.linha = rep().coleta.registro(nsrSolicitado, punches(m_endereco, rep().coleta));
-    m_coleta.ultimoNsr = QString::number(total);
+    if (coleta().statusPronto <= 3)
+        coleta().linha = rep().coleta.registro(nsrSolicitado, punches(m_endereco, rep().coleta));
+    coleta().ultimoNsr = QString::number(total);
     return numero(result, 0);
 }
 
 HRESULT SimServer::LerStatusColeta(std::int32_t* result) {
-    if (!m_coleta.pedido) return numero(result, 4);
-    if (m_coleta.esperasRestantes > 0) {
-        --m_coleta.esperasRestantes;
+    if (!coleta().pedido) return numero(result, 4);
+    if (coleta().esperasRestantes > 0) {
+        --coleta().esperasRestantes;
         return numero(result, 1);
     }
     // The record is read from the device once, however often its status is asked.
-    if (m_coleta.statusPronto <= 3 && !m_coleta.contabilizado) {
-        m_coleta.contabilizar(m_coleta.linha);
-        m_coleta.contabilizado = true;
-        m_numeroSerie = rep().numeroSerie();
+    if (coleta().statusPronto <= 3 && !coleta().contabilizado) {
+        coleta().contabilizar(coleta().linha);
+        coleta().contabilizado = true;
+        lido().numeroSerie = rep().numeroSerie();
     }
-    return numero(result, m_coleta.statusPronto);
+    return numero(result, coleta().statusPronto);
 }
 
 HRESULT SimServer::LerResultadoColeta(std::int32_t* result) {
-    return numero(result, m_coleta.contabilizado ? 0 : 1);
+    return numero(result, coleta().contabilizado ? 0 : 1);
 }
 
 HRESULT SimServer::FinalizarLeitura() {
-    m_coleta.reiniciar();
+    coleta().reiniciar();
     return S_OK;
 }
 
 HRESULT SimServer::LerRegistroLinha(BSTR* result) {
-    return texto(result, m_coleta.contabilizado ? m_coleta.linha : QString());
+    return texto(result, coleta().contabilizado ? coleta().linha : QString());
 }
 
 HRESULT SimServer::LerNumUltimoNsr(BSTR* result) {
-    return texto(result, m_coleta.ultimoNsr);
+    return texto(result, coleta().ultimoNsr);
 }
 
 HRESULT SimServer::LerMaiorDataEntreRegistroLidos(BSTR* result) {
-    return texto(result, TextoDataColeta(m_coleta.maiorData));
+    return texto(result, TextoDataColeta(coleta().maiorData));
 }
 
 HRESULT SimServer::LerMenorDataEntreRegistroLidos(BSTR* result) {
-    return texto(result, TextoDataColeta(m_coleta.menorData));
+    return texto(result, TextoDataColeta(coleta().menorData));
 }
 
 HRESULT SimServer::LerUltimaEmpresa(BSTR* result) {
     // Before any employer record was read, the company the records belong to.
-    if (!m_coleta.ultimaEmpresa.isEmpty() || !m_rep) return texto(result, m_coleta.ultimaEmpresa);
+    if (!coleta().ultimaEmpresa.isEmpty() || !m_rep) return texto(result, coleta().ultimaEmpresa);
     return texto(result, rep().empregador.razaoSocial);
 }
 
@@ -117,12 +117,12 @@ HRESULT SimServer::LerCabecalhoRegistrosColetados(BSTR* result) {
     return texto(result, QStringLiteral("0000000001") + QString::number(e.tipoIdentificador == 2 ? 2 : 1) +
                              numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) +
                              alfanumerico(e.razaoSocial, 150) + numerico(rep().numeroSerie(), 17) +
-                             dataLida(m_coleta.menorData) + dataLida(m_coleta.maiorData) + data(agora) +
+                             dataLida(coleta().menorData) + dataLida(coleta().maiorData) + data(agora) +
                              hora(agora));
 }
 
 HRESULT SimServer::LerTrailerRegistrosColetados(BSTR* result) {
-    const int* n = m_coleta.lidos;
+    const int* n = coleta().lidos;
     return texto(result, QStringLiteral("999999999") + numerico(QString::number(n[2]), 9) +
                              numerico(QString::number(n[3]), 9) + numerico(QString::number(n[4]), 9) +
                              numerico(QString::number(n[5]), 9) + u'9');

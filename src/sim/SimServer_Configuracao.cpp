@@ -12,13 +12,13 @@ QString simNao(bool b) { return b ? QStringLiteral("Sim") : QStringLiteral("Não
 } // namespace
 
 HRESULT SimServer::DefinirSenhas(BSTR senhaComunic, BSTR senhaPendrive, BSTR senhaBio, std::int32_t* result) {
-    m_senhas = Senhas{qs(senhaComunic), qs(senhaPendrive), qs(senhaBio)};
+    preparo().senhas = Senhas{qs(senhaComunic), qs(senhaPendrive), qs(senhaBio)};
     return numero(result, 0);
 }
 
 HRESULT SimServer::DefinirFormatoCartao(BSTR formatoCartaoBarras, std::int32_t numDigitosFixos, BSTR formatoCartaoProx,
                                         std::int32_t* result) {
-    m_formato = Formato{qs(formatoCartaoBarras), qs(formatoCartaoProx), numDigitosFixos};
+    preparo().formato = Formato{qs(formatoCartaoBarras), qs(formatoCartaoProx), numDigitosFixos};
     return numero(result, 0);
 }
 
@@ -51,11 +51,11 @@ void SimServer::Avancadas::aplicar(ConfiguracaoSim& c) const {
 }
 
 HRESULT SimServer::EnviarSenhas(std::int32_t* result) {
-    if (!m_senhas) return numero(result, 1);
+    if (!preparo().senhas) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
-            m_senhas->aplicar(rep().configuracao);
+            preparo().senhas->aplicar(rep().configuracao);
             return 0;
         });
     return numero(result, r);
@@ -65,31 +65,31 @@ bool SimServer::formatoAceito() const {
     // Identification devices may not be changed once configured: a first format is taken, the same one
     // again is fine, a different one is refused.
     const ConfiguracaoSim& c = m_rep->configuracao;
-    return !c.formatoDefinido || (c.formatoCartaoBarras == m_formato->barras &&
-                                  c.formatoCartaoProx == m_formato->prox &&
-                                  c.numDigitosFixos == m_formato->digitosFixos);
+    const Formato& f = *m_preparo->formato;
+    return !c.formatoDefinido || (c.formatoCartaoBarras == f.barras && c.formatoCartaoProx == f.prox &&
+                                  c.numDigitosFixos == f.digitosFixos);
 }
 
 HRESULT SimServer::EnviarFormatoCartao(std::int32_t* result) {
-    if (!m_formato) return numero(result, 1);
+    if (!preparo().formato) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
             if (!formatoAceito()) return 1;
-            m_formato->aplicar(rep().configuracao);
+            preparo().formato->aplicar(rep().configuracao);
             return 0;
         });
     return numero(result, r);
 }
 
 HRESULT SimServer::EnviarConfiguracoesGerais(std::int32_t* result) {
-    if (!m_senhas && !m_formato) return numero(result, 1);
+    if (!preparo().senhas && !preparo().formato) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
-            if (m_formato && !formatoAceito()) return 1;
-            if (m_formato) m_formato->aplicar(rep().configuracao);
-            if (m_senhas) m_senhas->aplicar(rep().configuracao);
+            if (preparo().formato && !formatoAceito()) return 1;
+            if (preparo().formato) preparo().formato->aplicar(rep().configuracao);
+            if (preparo().senhas) preparo().senhas->aplicar(rep().configuracao);
             return 0;
         });
     return numero(result, r);
@@ -107,7 +107,7 @@ HRESULT SimServer::DefinirConfiguracoesAvancadas(VARIANT_BOOL repClient, VARIANT
     a.gateway = qs(gateway);
     a.intervaloConexao = intervaloConexao;
     a.tempoEspera = tempoespera;
-    m_avancadas = a;
+    preparo().avancadas = a;
     return numero(result, 0);
 }
 
@@ -128,16 +128,16 @@ HRESULT SimServer::DefinirConfiguracoesAvancadasComDNS(VARIANT_BOOL repClient, B
     a.hostDNS = qs(hostDNS);
     a.dns = qs(DNS);
     a.nomeRep = qs(nomeRep);
-    m_avancadas = a;
+    preparo().avancadas = a;
     return numero(result, 0);
 }
 
 HRESULT SimServer::EnviarConfiguracoesAvancadas(std::int32_t* result) {
-    if (!m_avancadas) return numero(result, 1);
+    if (!preparo().avancadas) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
-            m_avancadas->aplicar(rep().configuracao);
+            preparo().avancadas->aplicar(rep().configuracao);
             return 0;
         });
     return numero(result, r);
@@ -146,23 +146,23 @@ HRESULT SimServer::EnviarConfiguracoesAvancadas(std::int32_t* result) {
 HRESULT SimServer::DefinirAjusteBiometricoNitgen(std::int32_t captura, std::int32_t filtro, std::int32_t identificacao,
                                                  std::int32_t verificacao, std::int32_t timeOut, std::int32_t LFD,
                                                  std::int32_t* result) {
-    m_ajusteNitgen = AjusteNitgenSim{captura, filtro, identificacao, verificacao, timeOut, LFD};
+    preparo().ajusteNitgen = AjusteNitgenSim{captura, filtro, identificacao, verificacao, timeOut, LFD};
     return numero(result, 0);
 }
 
 HRESULT SimServer::DefinirAjusteBiometricoLC(std::int32_t identificacao, std::int32_t timeOut,
                                              VARIANT_BOOL dedoduplicado, std::int32_t* result) {
-    m_ajusteLC = AjusteLCSim{identificacao, timeOut, verdadeiro(dedoduplicado)};
+    preparo().ajusteLC = AjusteLCSim{identificacao, timeOut, verdadeiro(dedoduplicado)};
     return numero(result, 0);
 }
 
 HRESULT SimServer::EnviarAjusteBiometrico(std::int32_t* result) {
-    if (!m_ajusteNitgen && !m_ajusteLC) return numero(result, 1);
+    if (!preparo().ajusteNitgen && !preparo().ajusteLC) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
-            if (m_ajusteNitgen) rep().configuracao.nitgen = *m_ajusteNitgen;
-            if (m_ajusteLC) rep().configuracao.lc = *m_ajusteLC;
+            if (preparo().ajusteNitgen) rep().configuracao.nitgen = *preparo().ajusteNitgen;
+            if (preparo().ajusteLC) rep().configuracao.lc = *preparo().ajusteLC;
             return 0;
         });
     return numero(result, r);
@@ -182,17 +182,17 @@ bool arquivoLegivel(const QString& caminho) {
 HRESULT SimServer::DefinirArquivoTLM(BSTR caminhoArquivoTLM, std::int32_t* result) {
     const QString caminho = qs(caminhoArquivoTLM);
     if (!arquivoLegivel(caminho)) {
-        m_arquivoTLM.clear();
+        preparo().arquivoTLM.clear();
         return numero(result, 1);
     }
-    m_arquivoTLM = QFileInfo(caminho).absoluteFilePath();
+    preparo().arquivoTLM = QFileInfo(caminho).absoluteFilePath();
     return numero(result, 0);
 }
 
 HRESULT SimServer::EnviarArquivoTLM(std::int32_t* result) {
-    if (m_arquivoTLM.isEmpty()) return numero(result, 1);
+    if (preparo().arquivoTLM.isEmpty()) return numero(result, 1);
     // The file must still be readable when it is sent.
-    if (!arquivoLegivel(m_arquivoTLM)) return numero(result, 1);
+    if (!arquivoLegivel(preparo().arquivoTLM)) return numero(result, 1);
     return numero(result, contatar());
 }
 
@@ -200,128 +200,136 @@ HRESULT SimServer::EnviarArquivoTLM(std::int32_t* result) {
 
 HRESULT SimServer::SolicitarConfiguracoesRep(std::int32_t* result) {
     const int r = contatar();
-    m_semConfiguracao = r != 0;
+    lido().semConfiguracao = r != 0;
     if (r == 0) {
-        m_configuracaoLida = rep().configuracao;
-        m_configuracaoLida.chaveComunicacao = m_chave;
+        lido().configuracao = rep().configuracao;
+        lido().configuracao.chaveComunicacao = m_chave;
     }
     return numero(result, r);
 }
 
-HRESULT SimServer::textoConfiguracao(BSTR* out, const QString& value) const {
-    return texto(out, m_semConfiguracao ? QString() : value);
+HRESULT SimServer::textoConfiguracao(BSTR* out, const QString& value) {
+    return texto(out, lido().semConfiguracao ? QString() : value);
 }
 
 HRESULT SimServer::LerInicioHorarioVerao(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.inicioHorarioVerao);
+    return textoConfiguracao(result, lido().configuracao.inicioHorarioVerao);
 }
 HRESULT SimServer::LerFimHorarioVerao(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.fimHorarioVerao);
+    return textoConfiguracao(result, lido().configuracao.fimHorarioVerao);
 }
 HRESULT SimServer::LerFormatoCartaoBarras(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.formatoCartaoBarras);
+    return textoConfiguracao(result, lido().configuracao.formatoCartaoBarras);
 }
 HRESULT SimServer::LerNumDigitosFixos(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.numDigitosFixos));
+    return textoConfiguracao(result, QString::number(lido().configuracao.numDigitosFixos));
 }
 HRESULT SimServer::LerFormatoCartaoProx(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.formatoCartaoProx);
+    return textoConfiguracao(result, lido().configuracao.formatoCartaoProx);
 }
 HRESULT SimServer::LerGatewayRep(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.gateway);
+    return textoConfiguracao(result, lido().configuracao.gateway);
 }
 HRESULT SimServer::LerMascaraRede(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.mascara);
+    return textoConfiguracao(result, lido().configuracao.mascara);
 }
 HRESULT SimServer::LerPorta(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.porta));
+    return textoConfiguracao(result, QString::number(lido().configuracao.porta));
 }
 HRESULT SimServer::LerPortaServidorRep(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.portaServidor));
+    return textoConfiguracao(result, QString::number(lido().configuracao.portaServidor));
 }
 HRESULT SimServer::LerRepIniciaConexao(BSTR* result) {
-    return textoConfiguracao(result, simNao(m_configuracaoLida.repIniciaConexao));
+    return textoConfiguracao(result, simNao(lido().configuracao.repIniciaConexao));
 }
 HRESULT SimServer::LerSenhaComunicacao(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.senhaComunicacao);
+    return textoConfiguracao(result, lido().configuracao.senhaComunicacao);
 }
 HRESULT SimServer::LerSenhaBiometria(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.senhaBiometria);
+    return textoConfiguracao(result, lido().configuracao.senhaBiometria);
 }
 HRESULT SimServer::LerSenhaPendrive(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.senhaPendrive);
+    return textoConfiguracao(result, lido().configuracao.senhaPendrive);
 }
 HRESULT SimServer::LerTempoConexaoEspera(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.tempoEspera));
+    return textoConfiguracao(result, QString::number(lido().configuracao.tempoEspera));
 }
 HRESULT SimServer::LerIpServidor(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.ipServidor);
+    return textoConfiguracao(result, lido().configuracao.ipServidor);
 }
 HRESULT SimServer::LerIntervaloConexao(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.intervaloConexao));
+    return textoConfiguracao(result, QString::number(lido().configuracao.intervaloConexao));
 }
 HRESULT SimServer::LerChaveComunicacao(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.chaveComunicacao);
+    return textoConfiguracao(result, lido().configuracao.chaveComunicacao);
 }
 HRESULT SimServer::LerHostDNS(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.hostDNS);
+    return textoConfiguracao(result, lido().configuracao.hostDNS);
 }
 HRESULT SimServer::LerDNS(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.dns);
+    return textoConfiguracao(result, lido().configuracao.dns);
 }
 HRESULT SimServer::LerHostHabilitado(BSTR* result) {
-    return textoConfiguracao(result, simNao(m_configuracaoLida.hostHabilitado));
+    return textoConfiguracao(result, simNao(lido().configuracao.hostHabilitado));
 }
 HRESULT SimServer::LerNomeRep(BSTR* result) {
-    return textoConfiguracao(result, m_configuracaoLida.nomeRep);
+    return textoConfiguracao(result, lido().configuracao.nomeRep);
 }
 HRESULT SimServer::LerCapturaAdaptativa(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.captura));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.captura));
 }
 HRESULT SimServer::LerFiltroDigitalLatente(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.filtro));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.filtro));
 }
 HRESULT SimServer::LerNivelSegIdentificacao(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.identificacao));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.identificacao));
 }
 HRESULT SimServer::LerTimeOutCaptura(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.timeOut));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.timeOut));
 }
 HRESULT SimServer::LerNivelSegVerificacao(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.verificacao));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.verificacao));
 }
 HRESULT SimServer::LerNivelLFD(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.nitgen.lfd));
+    return textoConfiguracao(result, QString::number(lido().configuracao.nitgen.lfd));
 }
 HRESULT SimServer::LerNivelSegIdentificacaoLC(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.lc.identificacao));
+    return textoConfiguracao(result, QString::number(lido().configuracao.lc.identificacao));
 }
 HRESULT SimServer::LerTimeOutCapturaLC(BSTR* result) {
-    return textoConfiguracao(result, QString::number(m_configuracaoLida.lc.timeOut));
+    return textoConfiguracao(result, QString::number(lido().configuracao.lc.timeOut));
 }
 HRESULT SimServer::LerDedoDuplicado(BSTR* result) {
-    return textoConfiguracao(result, simNao(m_configuracaoLida.lc.dedoDuplicado));
+    return textoConfiguracao(result, simNao(lido().configuracao.lc.dedoDuplicado));
 }
 
 HRESULT SimServer::SolicitarInformacoesRep(std::int32_t* result) {
     const int r = contatar();
     const bool ok = r == 0;
-    m_versaoFirmware = ok ? rep().versaoFirmware() : QString();
-    m_modeloBiometrico = ok ? rep().modeloBiometrico() : QString();
-    m_statusRep = ok ? rep().statusRep() : QString();
-    m_numeroSerie = ok ? rep().numeroSerie() : QString();
+    lido().versaoFirmware = ok ? rep().versaoFirmware() : QString();
+    lido().modeloBiometrico = ok ? rep().modeloBiometrico() : QString();
+    lido().statusRep = ok ? rep().statusRep() : QString();
+    lido().numeroSerie = ok ? rep().numeroSerie() : QString();
     return numero(result, r);
 }
-HRESULT SimServer::LerVersaoFirmware(BSTR* result) { return texto(result, m_versaoFirmware); }
-HRESULT SimServer::LerModeloBiometrico(BSTR* result) { return texto(result, m_modeloBiometrico); }
-HRESULT SimServer::LerStatusRep(BSTR* result) { return texto(result, m_statusRep); }
+HRESULT SimServer::LerVersaoFirmware(BSTR* result) {
+    return texto(result, lido().versaoFirmware);
+}
+HRESULT SimServer::LerModeloBiometrico(BSTR* result) {
+    return texto(result, lido().modeloBiometrico);
+}
+HRESULT SimServer::LerStatusRep(BSTR* result) {
+    return texto(result, lido().statusRep);
+}
 
 HRESULT SimServer::SolicitarChavePublica(std::int32_t* result) {
     const int r = contatar();
-    m_chavePublica = r == 0 ? rep().chavePublica() : QString();
+    lido().chavePublica = r == 0 ? rep().chavePublica() : QString();
     return numero(result, r);
 }
-HRESULT SimServer::LerChavePublica(BSTR* result) { return texto(result, m_chavePublica); }
+HRESULT SimServer::LerChavePublica(BSTR* result) {
+    return texto(result, lido().chavePublica);
+}
 
 // --- Printer paper -------------------------------------------------------------------------------
 
@@ -329,8 +337,10 @@ HRESULT SimServer::SolicitarStatusPapel(std::int32_t* result) {
     const int r = contatar();
     if (r == 0) {
         const auto& papel = SimKnobs::get().statusPapel;
-        m_statusPapel = papel.value(m_endereco, rep().statusPapel);
+        lido().statusPapel = papel.value(m_endereco, rep().statusPapel);
     }
     return numero(result, r);
 }
-HRESULT SimServer::LerStatusPapel(std::int32_t* result) { return numero(result, m_statusPapel); }
+HRESULT SimServer::LerStatusPapel(std::int32_t* result) {
+    return numero(result, lido().statusPapel);
+}

@@ -53,39 +53,39 @@ HRESULT SimServer::GerarArquivoRB1(BSTR numSerie, BSTR caminho, std::int32_t tip
     rb1::Arquivo arquivo;
     switch (*conteudo) {
     case rb1::Conteudo::Empregador: {
-        if (!m_empregador) return numero(result, kErro);
-        EmpregadorSim e = *m_empregador;
-        e.local = m_local.value_or(QString());
+        if (!preparo().empregador) return numero(result, kErro);
+        EmpregadorSim e = *preparo().empregador;
+        e.local = preparo().local.value_or(QString());
         arquivo = SimRB1::ArquivoEmpregador(serie, e);
         break;
     }
     case rb1::Conteudo::Empregados:
-        arquivo = SimRB1::ArquivoEmpregados(serie, m_listaEmpregados);
+        arquivo = SimRB1::ArquivoEmpregados(serie, preparo().listaEmpregados);
         break;
     case rb1::Conteudo::Configuracoes: {
         // A fresh device's configuration with everything staged laid over it, as a send would leave it.
         ConfiguracaoSim c;
-        if (m_horarioVerao) m_horarioVerao->aplicar(c);
-        if (m_formato) m_formato->aplicar(c);
-        if (m_senhas) m_senhas->aplicar(c);
+        if (preparo().horarioVerao) preparo().horarioVerao->aplicar(c);
+        if (preparo().formato) preparo().formato->aplicar(c);
+        if (preparo().senhas) preparo().senhas->aplicar(c);
         c.chaveComunicacao = m_chave;
         // The REP-initiated connection's port and wait time, unless the advanced settings give their own.
         if (m_repIniciaConexao) {
             c.portaServidor = m_repIniciaConexao->first;
             c.tempoEspera = m_repIniciaConexao->second;
         }
-        if (m_avancadas) m_avancadas->aplicar(c);
-        if (m_ajusteNitgen) c.nitgen = *m_ajusteNitgen;
-        if (m_ajusteLC) c.lc = *m_ajusteLC;
-        c.local = m_local.value_or(QString());
+        if (preparo().avancadas) preparo().avancadas->aplicar(c);
+        if (preparo().ajusteNitgen) c.nitgen = *preparo().ajusteNitgen;
+        if (preparo().ajusteLC) c.lc = *preparo().ajusteLC;
+        c.local = preparo().local.value_or(QString());
         arquivo = SimRB1::ArquivoConfiguracoes(serie, c);
         break;
     }
     case rb1::Conteudo::TemplatesNitgen:
     case rb1::Conteudo::TemplatesLC: {
         const FamiliaBio familia = SimRB1::Familia(*conteudo);
-        if (!TemplatesDaFamilia(m_bio.lista, familia)) return numero(result, kTemplatesInvalidos);
-        arquivo = SimRB1::ArquivoTemplates(serie, familia, m_bio.lista);
+        if (!TemplatesDaFamilia(bio().lista, familia)) return numero(result, kTemplatesInvalidos);
+        arquivo = SimRB1::ArquivoTemplates(serie, familia, bio().lista);
         break;
     }
     }
@@ -100,18 +100,18 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
     // An import that fails brings nothing back for its kind.
     switch (*esperado) {
     case rb1::Conteudo::Empregador:
-        m_empregadorLido = {};
+        lido().empregador = {};
         break;
     case rb1::Conteudo::Empregados:
-        m_rb1.empregados.clear();
+        rb1().empregados.clear();
         break;
     case rb1::Conteudo::Configuracoes:
-        m_semConfiguracao = true;
+        lido().semConfiguracao = true;
         break;
     case rb1::Conteudo::TemplatesNitgen:
     case rb1::Conteudo::TemplatesLC:
-        m_bio.lista.clear();
-        m_rb1.qtdeTemplates = 0;
+        bio().lista.clear();
+        rb1().qtdeTemplates = 0;
         break;
     }
     const auto bytes = LerArquivo(qs(caminho));
@@ -125,23 +125,23 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
     }
     switch (a.conteudo) {
     case rb1::Conteudo::Empregador:
-        m_empregadorLido = SimRB1::Empregador(a);
+        lido().empregador = SimRB1::Empregador(a);
         break;
     case rb1::Conteudo::Empregados:
-        m_rb1.empregados = SimRB1::Empregados(a);
+        rb1().empregados = SimRB1::Empregados(a);
         break;
     case rb1::Conteudo::Configuracoes:
-        m_configuracaoLida = SimRB1::Configuracoes(a);
-        m_semConfiguracao = false;
+        lido().configuracao = SimRB1::Configuracoes(a);
+        lido().semConfiguracao = false;
         // The local read back is the file's.
-        m_empregadorLido = {};
+        lido().empregador = {};
         break;
     case rb1::Conteudo::TemplatesNitgen:
     case rb1::Conteudo::TemplatesLC: {
         const auto lista = SimRB1::Templates(a);
         if (!lista) return numero(result, kErro);
-        m_bio.lista = *lista;
-        m_rb1.qtdeTemplates = int(lista->size());
+        bio().lista = *lista;
+        rb1().qtdeTemplates = int(lista->size());
         break;
     }
     }
@@ -149,16 +149,16 @@ HRESULT SimServer::ImportarArquivoRB1(BSTR, BSTR caminho, std::int32_t tipoArqui
 }
 
 HRESULT SimServer::LerQtdeEmpregadosRB1(std::int32_t* result) {
-    return numero(result, int(m_rb1.empregados.size()));
+    return numero(result, int(rb1().empregados.size()));
 }
 
 HRESULT SimServer::DefinirPosicaoLeituraListaEmpregadosRB1(std::int32_t posicao, std::int32_t* result) {
-    if (posicao < 0 || posicao >= m_rb1.empregados.size()) return numero(result, 1);
-    m_empregadoAtual = m_rb1.empregados[posicao];
+    if (posicao < 0 || posicao >= rb1().empregados.size()) return numero(result, 1);
+    lido().empregadoAtual = rb1().empregados[posicao];
     m_corrente = ListaCorrente::Empregados;
     return numero(result, 0);
 }
 
 HRESULT SimServer::LerQtdeTemplatesRB1(std::int32_t* result) {
-    return numero(result, m_rb1.qtdeTemplates);
+    return numero(result, rb1().qtdeTemplates);
 }

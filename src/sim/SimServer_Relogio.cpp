@@ -39,18 +39,20 @@ HRESULT SimServer::EnviarRelogioComIncremento(std::int32_t incremento, std::int3
 
 HRESULT SimServer::SolicitarRelogio(std::int32_t* result) {
     const int r = contatar();
-    if (r == 0) m_relogioLido = textoRelogio(rep().relogio());
+    if (r == 0) m_relogioLido = rep().relogio();
     return numero(result, r);
 }
 
-HRESULT SimServer::LerRelogio(BSTR* result) { return texto(result, m_relogioLido); }
+HRESULT SimServer::LerRelogio(BSTR* result) {
+    return texto(result, m_relogioLido.isValid() ? textoRelogio(m_relogioLido) : QString());
+}
 
 HRESULT SimServer::DefinirHorarioVerao(std::int32_t iniDia, std::int32_t iniMes, std::int32_t iniAno,
                                        std::int32_t iniHora, std::int32_t iniMinuto, std::int32_t fimDia,
                                        std::int32_t fimMes, std::int32_t fimAno, std::int32_t fimHora,
                                        std::int32_t fimMinuto, std::int32_t* result) {
-    m_horarioVerao = HorarioVerao{dataHora(iniDia, iniMes, iniAno, iniHora, iniMinuto),
-                                  dataHora(fimDia, fimMes, fimAno, fimHora, fimMinuto)};
+    preparo().horarioVerao = HorarioVerao{dataHora(iniDia, iniMes, iniAno, iniHora, iniMinuto),
+                                          dataHora(fimDia, fimMes, fimAno, fimHora, fimMinuto)};
     return numero(result, 0);
 }
 
@@ -66,11 +68,11 @@ void SimServer::HorarioVerao::aplicar(ConfiguracaoSim& c) const {
 }
 
 HRESULT SimServer::EnviarHorarioVerao(std::int32_t* result) {
-    if (!m_horarioVerao) return numero(result, 1);
+    if (!preparo().horarioVerao) return numero(result, 1);
     int r = contatar();
     if (r == 0)
         r = alterar([this] {
-            m_horarioVerao->aplicar(rep().configuracao);
+            preparo().horarioVerao->aplicar(rep().configuracao);
             return 0;
         });
     return numero(result, r);

@@ -2,7 +2,9 @@
 
 #include "util/Exceptions.h"
 
-#include <QNetworkInterface>
+#include <arpa/inet.h>
+#include <ifaddrs.h>
+#include <net/if.h>
 
 std::optional<int> Utils::ConverterInteiro(const QString& texto) {
     qsizetype i = 0;
@@ -54,13 +56,30 @@ int Utils::ValorDecimalOuZero(const QString& texto) {
     return ok ? v : 0;
 }
 
-QString Utils::PrimeiroIPv4(const QList<QHostAddress>& enderecos) {
-    for (const QHostAddress& a : enderecos)
-        if (a.protocol() == QAbstractSocket::IPv4Protocol && !a.isLoopback()) return a.toString();
+QString Utils::PrimeiroIPv4(const QStringList& enderecos) {
+    for (const QString& e : enderecos) {
+        in_addr a{};
+        if (inet_pton(AF_INET, e.toLatin1().constData(), &a) == 1 && (ntohl(a.s_addr) >> 24) != 127) return e;
+    }
     return {};
 }
 
-QString Utils::EnderecoIPLocal() { return PrimeiroIPv4(QNetworkInterface::allAddresses()); }
+QString Utils::EnderecoIPLocal() {
+    // Read from the system directly: the network module and the libraries it pulls in would cost more to
+    // load than the rest of an unattended run.
+    ifaddrs* lista = nullptr;
+    if (getifaddrs(&lista) != 0) return {};
+    QStringList enderecos;
+    for (const ifaddrs* i = lista; i; i = i->ifa_next) {
+        if (!i->ifa_addr || i->ifa_addr->sa_family != AF_INET || !(i->ifa_flags & IFF_UP)) continue;
+        char texto[INET_ADDRSTRLEN] = {};
+        if (inet_ntop(AF_INET, &reinterpret_cast<const sockaddr_in*>(i->ifa_addr)->sin_addr, texto,
+                      sizeof texto))
+            enderecos << QString::fromLatin1(texto);
+    }
+    freeifaddrs(lista);
+    return PrimeiroIPv4(enderecos);
+}
 
 QString Utils::BytesParaHex(const QByteArray& bytes) {
     static const char digitos[] = "0123456789ABCDEF";

@@ -3,9 +3,9 @@
 #pragma once
 
 #include <QByteArray>
-#include <QHostAddress>
 #include <QList>
 #include <QString>
+#include <QStringList>
 #include <optional>
 
 namespace Utils {
@@ -18,10 +18,11 @@ int StrToInt(const QString& texto);
 // A spin field's value: its text read as a decimal integer; a text that is not a number reads as 0.
 int ValorDecimalOuZero(const QString& texto);
 
-// The first IPv4 address of the host's interfaces, loopback excluded, in the platform's order; empty when
-// there is none.
+// The first IPv4 address of the host's interfaces that are up, loopback excluded, in the platform's order;
+// empty when there is none.
 QString EnderecoIPLocal();
-QString PrimeiroIPv4(const QList<QHostAddress>& enderecos);
+// The first of these addresses (as text) that is an IPv4 address outside the loopback network 127/8.
+QString PrimeiroIPv4(const QStringList& enderecos);
 
 // Two upper-case hexadecimal digits per byte, high half first, no separators.
 QString BytesParaHex(const QByteArray& bytes);

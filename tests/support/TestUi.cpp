@@ -7,9 +7,9 @@
 #include "ui/main/frmSDKVeltoRep.h"
 
 #include <QAbstractButton>
+#include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
-#include <QCoreApplication>
 #include <QTabWidget>
 #include <QTest>
 
@@ -57,6 +57,10 @@ JanelaTeste::~JanelaTeste() {
 QWidget* JanelaTeste::achar(const char* name) const {
     const QString n = QString::fromLatin1(name);
     if (m_janela->objectName() == n) return m_janela.get();
+    if (QWidget* w = m_janela->findChild<QWidget*>(n)) return w;
+    // Pages make their controls when first needed: a control not found may lie on a page not made yet.
+    for (int i = 0; i < m_janela->PageControl1->count(); ++i)
+        if (auto* p = qobject_cast<Pagina*>(m_janela->PageControl1->widget(i))) p->construir();
     return m_janela->findChild<QWidget*>(n);
 }
 

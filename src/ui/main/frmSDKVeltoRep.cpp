@@ -25,6 +25,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QProgressBar>
+#include <QTabBar>
 #include <QTimer>
 
 TfrmSDK* frmSDK = nullptr;
@@ -54,7 +55,6 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     PageControl1 = pageControl(this, "PageControl1", 8, 48, 897, 449);
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
-    PageControl1->setStyleSheet(QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }"));
     // The two file choosers first: the pages that use them are handed them.
     opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
     opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
@@ -62,25 +62,45 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     tbpConfiguracoes = new PaginaConfiguracoes(*this, opdArquivoTLM);
     tbpColeta = new PaginaColeta(*this);
     tbpInformacoes = new PaginaInformacoes(*this);
-    tbpColeta->ligarInformacoes(*tbpInformacoes);
+    // The collection writes into the labels of "Informações Recuperadas".
+    tbpColeta.quandoConstruida([this](PaginaColeta& p) { p.ligarInformacoes(*tbpInformacoes); });
     tbpPapel = new PaginaPapel(*this);
     tbpBio = new PaginaBio(*this);
     tbpConfiguracoesAvancadas = new PaginaConfiguracoesAvancadas(*this);
     tbpAlteracoesEmpregados = new PaginaAlteracoesEmpregados(*this);
     tbpSolicitarDados = new PaginaSolicitarDados(*this);
-    tbpArquivosRB1 = new PaginaArquivosRB1(*this, opdSelecionarRB1, tbpConfiguracoesAvancadas->rep1);
+    // The RB1 configuration file takes REP 1's advanced settings: their controls are made with the page.
+    tbpArquivosRB1 =
+        new PaginaArquivosRB1(*this, opdSelecionarRB1, tbpConfiguracoesAvancadas.semConstruir()->rep1);
+    tbpArquivosRB1.quandoConstruida([this](PaginaArquivosRB1&) { tbpConfiguracoesAvancadas.obter(); });
     tbpChavePublica = new PaginaChavePublica(*this);
-    PageControl1->addTab(tbpRelogio, QStringLiteral("Relógio"));
-    PageControl1->addTab(tbpConfiguracoes, QStringLiteral("Configurações"));
-    PageControl1->addTab(tbpColeta, QStringLiteral("Coleta"));
-    PageControl1->addTab(tbpInformacoes, QStringLiteral("Informações Recuperadas"));
-    PageControl1->addTab(tbpPapel, QStringLiteral("Papel"));
-    PageControl1->addTab(tbpBio, QStringLiteral("Bio"));
-    PageControl1->addTab(tbpConfiguracoesAvancadas, QStringLiteral("Configurações Avançadas"));
-    PageControl1->addTab(tbpAlteracoesEmpregados, QStringLiteral("Alteracoes Empregados"));
-    PageControl1->addTab(tbpSolicitarDados, QStringLiteral("Solicitar dados do REP"));
-    PageControl1->addTab(tbpArquivosRB1, QStringLiteral("Arquivos RB1"));
-    PageControl1->addTab(tbpChavePublica, QStringLiteral("Chave Pública"));
+    const std::pair<Pagina*, QString> paginas[] = {
+        {tbpRelogio.semConstruir(), QStringLiteral("Relógio")},
+        {tbpConfiguracoes.semConstruir(), QStringLiteral("Configurações")},
+        {tbpColeta.semConstruir(), QStringLiteral("Coleta")},
+        {tbpInformacoes.semConstruir(), QStringLiteral("Informações Recuperadas")},
+        {tbpPapel.semConstruir(), QStringLiteral("Papel")},
+        {tbpBio.semConstruir(), QStringLiteral("Bio")},
+        {tbpConfiguracoesAvancadas.semConstruir(), QStringLiteral("Configurações Avançadas")},
+        {tbpAlteracoesEmpregados.semConstruir(), QStringLiteral("Alteracoes Empregados")},
+        {tbpSolicitarDados.semConstruir(), QStringLiteral("Solicitar dados do REP")},
+        {tbpArquivosRB1.semConstruir(), QStringLiteral("Arquivos RB1")},
+        {tbpChavePublica.semConstruir(), QStringLiteral("Chave Pública")}};
+    // Small tabs: the eleven captions fit on one row. The style sheet is set on the tab bars alone (the
+    // pages' own, once they are made); set on the page control it would restyle every control of every page.
+    const QString abasPequenas = QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }");
+    // The pages first, their captions after: a tab bar not shown yet lays itself out again at every tab
+    // added, measuring every caption each time, while a caption set later waits for the one layout.
+    for (const auto& [pagina, legenda] : paginas) {
+        PageControl1->addTab(pagina, QString());
+        pagina->quandoConstruida([pagina, abasPequenas] {
+            for (QTabBar* b : pagina->findChildren<QTabBar*>())
+                b->setStyleSheet(abasPequenas);
+        });
+    }
+    for (int i = 0; i < PageControl1->count(); ++i)
+        PageControl1->setTabText(i, paginas[i].second);
+    PageControl1->tabBar()->setStyleSheet(abasPequenas);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { UiServices::guarded([this] { PageControl1Change(); }); });
 
     // Progress panel, above the pages
@@ -121,15 +141,20 @@ TfrmSDK::~TfrmSDK() {
 }
 
 void TfrmSDK::FormCreate() {
+    // Steps 1 and 2 reach pages whose controls may not be made yet: they apply as soon as they are.
     // 1. The first biometry item in the three combo boxes.
-    tbpBio->cboBiometria->setCurrentIndex(0);
-    tbpArquivosRB1->cboBiometriaRB1->setCurrentIndex(0);
-    tbpArquivosRB1->cboBiometriaRB1Importacao->setCurrentIndex(0);
+    tbpBio.quandoConstruida([](PaginaBio& p) { p.cboBiometria->setCurrentIndex(0); });
+    tbpArquivosRB1.quandoConstruida([](PaginaArquivosRB1& p) {
+        p.cboBiometriaRB1->setCurrentIndex(0);
+        p.cboBiometriaRB1Importacao->setCurrentIndex(0);
+    });
     // 2. "Habilitar Host" clear and disabled for both REPs.
-    for (const GrupoRepAvancado* g : {&tbpConfiguracoesAvancadas->rep1, &tbpConfiguracoesAvancadas->rep2}) {
-        g->chkHabilitarHost->setChecked(false);
-        g->chkHabilitarHost->setEnabled(false);
-    }
+    tbpConfiguracoesAvancadas.quandoConstruida([](PaginaConfiguracoesAvancadas& p) {
+        for (const GrupoRepAvancado* g : {&p.rep1, &p.rep2}) {
+            g->chkHabilitarHost->setChecked(false);
+            g->chkHabilitarHost->setEnabled(false);
+        }
+    });
     // 3. The first page.
     PageControl1->setCurrentIndex(0);
     // 4. The host's own address for REP 1.
@@ -184,10 +209,18 @@ void TfrmSDK::PageControl1Change() {
 QString TfrmSDK::cpfResponsavel() const { return mskCpfResponsavel->maskedText(); }
 
 RepSlot TfrmSDK::slotRep(int numero) const {
-    const GrupoRepAvancado& g = tbpConfiguracoesAvancadas->grupo(numero);
     RepSlot s;
     s.numero = numero;
     s.ip = numero == 1 ? txtIP1->text() : txbIp2->text();
+    // A page never made still holds its design values: an unattended run need not make it to read them.
+    if (!tbpConfiguracoesAvancadas.semConstruir()->construida()) {
+        using P = PaginaConfiguracoesAvancadas;
+        s.repIniciaComunicacao = false;
+        s.tempoEspera = P::kTempoEsperaPadrao;
+        s.portaServidor = numero == 1 ? P::kPortaPadraoRep1 : P::kPortaPadraoRep2;
+        return s;
+    }
+    const GrupoRepAvancado& g = tbpConfiguracoesAvancadas->grupo(numero);
     s.repIniciaComunicacao = g.chkRepIniciaComunicacao->isChecked();
     s.tempoEspera = g.spnTempoEspera->value();
     s.portaServidor = g.spnPortaComputador->value();

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "ops/Operacao.h"
+#include "ui/main/Pagina.h"
 
 #include <QWidget>
 #include <functional>
@@ -61,18 +62,19 @@ public:
     MaskedEdit* mskCpfResponsavel;
     QLabel *lblIP, *Label2, *Label15;
 
+    // The pages make their controls when first shown or reached through these members.
     QTabWidget* PageControl1;
-    PaginaRelogio* tbpRelogio;
-    PaginaConfiguracoes* tbpConfiguracoes;
-    PaginaColeta* tbpColeta;
-    PaginaInformacoes* tbpInformacoes;
-    PaginaPapel* tbpPapel;
-    PaginaBio* tbpBio;
-    PaginaConfiguracoesAvancadas* tbpConfiguracoesAvancadas;
-    PaginaAlteracoesEmpregados* tbpAlteracoesEmpregados;
-    PaginaSolicitarDados* tbpSolicitarDados;
-    PaginaArquivosRB1* tbpArquivosRB1;
-    PaginaChavePublica* tbpChavePublica;
+    PaginaSobDemanda<PaginaRelogio> tbpRelogio;
+    PaginaSobDemanda<PaginaConfiguracoes> tbpConfiguracoes;
+    PaginaSobDemanda<PaginaColeta> tbpColeta;
+    PaginaSobDemanda<PaginaInformacoes> tbpInformacoes;
+    PaginaSobDemanda<PaginaPapel> tbpPapel;
+    PaginaSobDemanda<PaginaBio> tbpBio;
+    PaginaSobDemanda<PaginaConfiguracoesAvancadas> tbpConfiguracoesAvancadas;
+    PaginaSobDemanda<PaginaAlteracoesEmpregados> tbpAlteracoesEmpregados;
+    PaginaSobDemanda<PaginaSolicitarDados> tbpSolicitarDados;
+    PaginaSobDemanda<PaginaArquivosRB1> tbpArquivosRB1;
+    PaginaSobDemanda<PaginaChavePublica> tbpChavePublica;
 
     // Progress panel of the unattended mode
     QWidget* Panel8;

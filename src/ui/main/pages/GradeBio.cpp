@@ -13,8 +13,8 @@ GradeBio::GradeBio(QWidget* parent) : StringGrid(4, 2, 1, 0, parent) {
     setItemDelegateForColumn(0, new DesenhoMarcaBio(this));
     // Tab leaves the grid instead of moving (and marking) from cell to cell.
     setTabKeyNavigation(false);
-    connect(this, &QTableWidget::cellClicked, this, [this](int row, int) {
-        if (row >= FixedRows()) emit Click();
+    connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
+        if (i.row() >= FixedRows()) emit Click();
     });
 }
 

@@ -4,7 +4,9 @@
 #include "controls/StringGrid.h"
 
 PaginaAlteracoesEmpregados::PaginaAlteracoesEmpregados(ContextoOperacao& c)
-    : Pagina("tbpAlteracoesEmpregados", c) {
+    : Pagina("tbpAlteracoesEmpregados", c) {}
+
+void PaginaAlteracoesEmpregados::criarControles() {
     using namespace Form;
     tbgAlteracoesEmpregados = pageControl(this, "tbgAlteracoesEmpregados", 8, 80, 873, 332);
     tbsRep1 = tab(tbgAlteracoesEmpregados, "tbsRep1", QStringLiteral("REP 1"));

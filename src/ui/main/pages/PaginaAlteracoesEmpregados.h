@@ -27,4 +27,7 @@ public:
     StringGrid *dsgAlteracoesRep1, *dsgAlteracoesRep2, *dsgExclusoesRep1, *dsgExclusoesRep2;
 
     GradesPorRep alteracoes, exclusoes;
+
+protected:
+    void criarControles() override;
 };

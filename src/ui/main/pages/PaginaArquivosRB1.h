@@ -22,4 +22,11 @@ public:
     PaginaImportacaoRB1* tbsImportacao;
     // The reader choices of the two sub-pages (the window's creation selects their first item).
     QComboBox *cboBiometriaRB1, *cboBiometriaRB1Importacao;
+
+protected:
+    void criarControles() override;
+
+private:
+    OpenDialog* m_opdSelecionarRB1;
+    const GrupoRepAvancado& m_avancadasRep1;
 };

@@ -16,7 +16,9 @@ GradeBio* gradeEm(QGroupBox* grupo, const char* name) {
 }
 } // namespace
 
-PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {
+PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {}
+
+void PaginaBio::criarControles() {
     using namespace Form;
     label(this, "", QStringLiteral("Biometria:"), 8, 12, 60);
     cboBiometria = combo(this, "cboBiometria", {QStringLiteral("Nitgen"), QStringLiteral("LC")}, 72, 8, 100);
@@ -37,6 +39,9 @@ PaginaBio::PaginaBio(ContextoOperacao& c) : Pagina("tbpBio", c) {
     listboxUsuarios = list(this, "listboxUsuarios", 8, 216, 172, 196, true);
     label(this, "", QStringLiteral("Lista de usuários Bio (REP 2)"), 188, 198, 176);
     listboxUsuarios2 = list(this, "listboxUsuarios2", 188, 216, 172, 196, true);
+    // One PIS per line, all alike: the lists lay out a long listing from the first line's size.
+    listboxUsuarios->setUniformItemSizes(true);
+    listboxUsuarios2->setUniformItemSizes(true);
 
     grpLeituraUsuario = group(this, "grpLeituraUsuario", QStringLiteral("Dados dos usuário da lista (REP 1)"), 368, 36,
                               521, 186);

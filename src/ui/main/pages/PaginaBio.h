@@ -51,4 +51,7 @@ public:
 private:
     ControlesBio controles() const;
     int m_indiceBiometria = -1;
+
+protected:
+    void criarControles() override;
 };

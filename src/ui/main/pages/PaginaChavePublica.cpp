@@ -3,7 +3,9 @@
 #include "controls/FormBuilder.h"
 #include "ops/SolicitarDados.h"
 
-PaginaChavePublica::PaginaChavePublica(ContextoOperacao& c) : Pagina("tbpChavePublica", c) {
+PaginaChavePublica::PaginaChavePublica(ContextoOperacao& c) : Pagina("tbpChavePublica", c) {}
+
+void PaginaChavePublica::criarControles() {
     using namespace Form;
     btnSolicitarChavePublica =
         button(this, "btnSolicitarChavePublica", QStringLiteral("Solicitar chave pública"), 8, 12, 220);

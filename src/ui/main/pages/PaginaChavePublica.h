@@ -20,4 +20,7 @@ public:
     QTabWidget* tbcChavePublica;
     QWidget *TabSheet9, *TabSheet10;
     QPlainTextEdit *txtChavePublicaRep1, *txtChavePublicaRep2;
+
+protected:
+    void criarControles() override;
 };

@@ -13,7 +13,9 @@ LineListBox* listaDe(QWidget* aba, const char* nome) {
 }
 } // namespace
 
-PaginaColeta::PaginaColeta(ContextoOperacao& c) : Pagina("tbpColeta", c) {
+PaginaColeta::PaginaColeta(ContextoOperacao& c) : Pagina("tbpColeta", c) {}
+
+void PaginaColeta::criarControles() {
     using namespace Form;
     btnColeta = button(this, "btnColeta", QStringLiteral("Coleta"), 8, 16, 100);
     btnColetaNsr = button(this, "btnColetaNsr", QStringLiteral("Coleta Nsr"), 116, 16, 100);

@@ -31,4 +31,7 @@ public:
     QLabel *lblNumeroRegistrosLidos, *lblNumeroRegistrosLidos2;
 
     PorRep<ControlesColeta> controles;
+
+protected:
+    void criarControles() override;
 };

@@ -4,7 +4,9 @@
 #include "ops/Configuracoes.h"
 
 PaginaConfiguracoes::PaginaConfiguracoes(ContextoOperacao& c, OpenDialog* opdArquivoTLM)
-    : Pagina("tbpConfiguracoes", c), m_opdArquivoTLM(opdArquivoTLM) {
+    : Pagina("tbpConfiguracoes", c), m_opdArquivoTLM(opdArquivoTLM) {}
+
+void PaginaConfiguracoes::criarControles() {
     using namespace Form;
     const QString resultado = QStringLiteral("Resultado");
     btnConfiguracoes =

@@ -27,4 +27,7 @@ public:
 
 private:
     OpenDialog* m_opdArquivoTLM;
+
+protected:
+    void criarControles() override;
 };

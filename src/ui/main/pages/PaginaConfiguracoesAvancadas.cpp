@@ -8,9 +8,11 @@ QByteArray nome(const char* base, const char* sufixo) { return QByteArray(base) 
 } // namespace
 
 PaginaConfiguracoesAvancadas::PaginaConfiguracoesAvancadas(ContextoOperacao& c)
-    : Pagina("tbpConfiguracoesAvancadas", c) {
-    rep1 = criarGrupo("gbxREP1", QStringLiteral("REP 1"), 8, "", 60000);
-    rep2 = criarGrupo("grxREP2", QStringLiteral("REP 2"), 448, "2", 61000);
+    : Pagina("tbpConfiguracoesAvancadas", c) {}
+
+void PaginaConfiguracoesAvancadas::criarControles() {
+    rep1 = criarGrupo("gbxREP1", QStringLiteral("REP 1"), 8, "", kPortaPadraoRep1);
+    rep2 = criarGrupo("grxREP2", QStringLiteral("REP 2"), 448, "2", kPortaPadraoRep2);
     connect(rep1.chkRepIniciaComunicacao, &QCheckBox::toggled, this, [this] { chkRepIniciaComunicacaoClick(); });
     connect(rep2.chkRepIniciaComunicacao, &QCheckBox::toggled, this, [this] { chkRepIniciaComunicacao2Click(); });
     connect(rep1.chkHabilitarHost, &QCheckBox::toggled, this, [this] { chkHabilitarHostClick(); });
@@ -57,7 +59,7 @@ GrupoRepAvancado PaginaConfiguracoesAvancadas::criarGrupo(const char* nomeGrupo,
     label(g.grpDadosRede, "", QStringLiteral("Gateway:"), 10, 48, 140);
     g.txtGateway = edit(g.grpDadosRede, nome("txtGateway", s), QString(), 156, 44, 140);
     label(g.grpDadosRede, "", QStringLiteral("Tempo de espera:"), 10, 72, 140);
-    g.spnTempoEspera = spin(g.grpDadosRede, nome("spnTempoEspera", s), 20, 156, 68, 90);
+    g.spnTempoEspera = spin(g.grpDadosRede, nome("spnTempoEspera", s), kTempoEsperaPadrao, 156, 68, 90);
     label(g.grpDadosRede, "", QStringLiteral("Tempo intervalo conexão:"), 10, 96, 140);
     g.spnIntervaloConexao = spin(g.grpDadosRede, nome("spnIntervaloConexao", s), 5, 156, 92, 90);
     label(g.grpDadosRede, "", QStringLiteral("DNS:"), 10, 120, 140);
@@ -89,7 +91,7 @@ void PaginaConfiguracoesAvancadas::aplicarRepIniciaComunicacao(GrupoRepAvancado&
         e->clear();
     g.spnPortaComputador->setValue(g.portaPadrao);
     g.spnIntervaloConexao->setValue(5);
-    g.spnTempoEspera->setValue(20);
+    g.spnTempoEspera->setValue(kTempoEsperaPadrao);
     g.chkHabilitarHost->setChecked(false);
 }
 

@@ -23,6 +23,9 @@ public:
     // Slot 1 selects REP 1's group, any other number REP 2's.
     const GrupoRepAvancado& grupo(int numeroSlot) const { return numeroSlot == 1 ? rep1 : rep2; }
 
+    // The design values of the settings a REP slot reads.
+    static constexpr int kPortaPadraoRep1 = 60000, kPortaPadraoRep2 = 61000, kTempoEsperaPadrao = 20;
+
     GrupoRepAvancado rep1{}, rep2{};
     QPushButton* btnEnviarConfiguracoesAvancadas;
     QLabel* lblResultadoConfigAvancadas;
@@ -31,4 +34,7 @@ private:
     GrupoRepAvancado criarGrupo(const char* nomeGrupo, const QString& titulo, int x, const char* sufixo, int porta);
     void aplicarRepIniciaComunicacao(GrupoRepAvancado& g);
     void aplicarHabilitarHost(GrupoRepAvancado& g);
+
+protected:
+    void criarControles() override;
 };

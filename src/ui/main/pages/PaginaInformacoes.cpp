@@ -2,7 +2,9 @@
 
 #include "controls/FormBuilder.h"
 
-PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformacoes", c) {
+PaginaInformacoes::PaginaInformacoes(ContextoOperacao& c) : Pagina("tbpInformacoes", c) {}
+
+void PaginaInformacoes::criarControles() {
     using namespace Form;
     // One column per REP, the captions beside their values.
     const struct Coluna {

@@ -12,4 +12,7 @@ public:
 
     QLabel *txbNumSerie, *lblMaiorData, *lblMenorData, *lblUltimaEmpresa;
     QLabel *txbNumSerie2, *lblMaiorData2, *lblMenorData2, *lblUltimaEmpresa2;
+
+protected:
+    void criarControles() override;
 };

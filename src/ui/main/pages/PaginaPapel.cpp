@@ -3,7 +3,9 @@
 #include "controls/FormBuilder.h"
 #include "ops/Papel.h"
 
-PaginaPapel::PaginaPapel(ContextoOperacao& c) : Pagina("tbpPapel", c) {
+PaginaPapel::PaginaPapel(ContextoOperacao& c) : Pagina("tbpPapel", c) {}
+
+void PaginaPapel::criarControles() {
     using namespace Form;
     const QString inicial = QStringLiteral("status do papel na impressora");
     btnStatusPapel = button(this, "btnStatusPapel", QStringLiteral("Verifica Status do Papel"), 16, 16, 220);

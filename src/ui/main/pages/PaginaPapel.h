@@ -15,4 +15,7 @@ public:
 
     QPushButton* btnStatusPapel;
     QLabel *lblInformeCPF, *lblStatusImpressora1, *lblStatusImpressora12;
+
+protected:
+    void criarControles() override;
 };

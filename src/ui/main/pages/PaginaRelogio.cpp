@@ -6,7 +6,9 @@
 
 #include <limits>
 
-PaginaRelogio::PaginaRelogio(ContextoOperacao& c) : Pagina("tbpRelogio", c) {
+PaginaRelogio::PaginaRelogio(ContextoOperacao& c) : Pagina("tbpRelogio", c) {}
+
+void PaginaRelogio::criarControles() {
     using namespace Form;
     btnRelogio = button(this, "btnRelogio", QStringLiteral("Relógio"), 16, 16, 220);
     lblResultadoRelogio = label(this, "lblResultadoRelogio", QStringLiteral("Resultado"), 248, 20, 200);

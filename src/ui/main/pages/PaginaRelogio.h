@@ -25,4 +25,7 @@ public:
     SpinField* spnIncrementoHoras;
     QLineEdit *Edit1, *Edit2, *Edit3, *Edit4, *Edit5, *Edit6;
     QPlainTextEdit* Memo1;
+
+protected:
+    void criarControles() override;
 };

@@ -122,7 +122,9 @@ ValoresInformacoes abaInformacoes(QWidget* aba, int rep) {
 }
 } // namespace
 
-PaginaSolicitarDados::PaginaSolicitarDados(ContextoOperacao& c) : Pagina("tbpSolicitarDados", c) {
+PaginaSolicitarDados::PaginaSolicitarDados(ContextoOperacao& c) : Pagina("tbpSolicitarDados", c) {}
+
+void PaginaSolicitarDados::criarControles() {
     using namespace Form;
     PageControl2 = pageControl(this, "PageControl2", 4, 4, 881, 412);
     tbsSolicitarEmpregador = tab(PageControl2, "tbsSolicitarEmpregador", QStringLiteral("Empregador"));

@@ -38,4 +38,7 @@ public:
     PorRep<ValoresEmpregados> empregados;
     PorRep<ValoresConfiguracoes> configuracoes;
     PorRep<ValoresInformacoes> informacoes;
+
+protected:
+    void criarControles() override;
 };
