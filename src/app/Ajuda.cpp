@@ -78,6 +78,8 @@ Ambiente do simulador:
   VELTOREP_SIM_RECORDS          endereco=N,...: o REP guarda N marcações em vez de 360
   VELTOREP_SIM_RECORDS_WAIT     consultas "não pronto" antes de cada registro da coleta (padrão 2)
   VELTOREP_SIM_RECORDS_FAIL     endereco,...: REPs cuja solicitação de registros responde 1
+  VELTOREP_SIM_AFD=1510         os REPs criados daqui em diante gravam o AFD da Portaria 1510 (sem ela, o
+                                da Portaria 671, de um REP-C); um REP guarda o leiaute com que foi criado
   VELTOREP_SIM_NITGEN=0         sem o objeto Nitgen: nenhum "Leitor LN"
   VELTOREP_SIM_NITGEN_READERS   leitores Nitgen encontrados (padrão 1)
   VELTOREP_SIM_NITGEN_ERRORS    open=N,extraction=N,capture=N: códigos de erro do leitor Nitgen

@@ -16,7 +16,8 @@ struct EmpregadoSim {
     bool operator==(const EmpregadoSim&) const = default;
 };
 
-// The three demonstration employees a fresh device holds.
+// The three demonstration employees a fresh device holds. Their identifiers have valid check digits both
+// as a CPF (a REP-C's employees) and as a PIS (a 1510 device's).
 QList<EmpregadoSim> EmpregadosDemonstracao();
 
 struct EmpregadorSim {
