@@ -43,8 +43,9 @@ ReportWindow::ReportWindow(const char* name, QWidget* parent) : QDialog(parent) 
 void ReportWindow::mostrar(const QString& title, const QString& text) {
     setWindowTitle(title);
     m_texto->setPlainText(text);
-    show();
-    raise();
+    // A window already open may lie behind the console: bring it forward. A new one opens in front.
+    if (isVisible()) raise();
+    else show();
     activateWindow();
 }
 
