@@ -34,13 +34,14 @@ QString deLatin1(const std::string& s) {
 }
 
 // A number as a device keeps it when it was typed with dots, dashes or slashes: its digits (and, for the
-// alphanumeric CNPJ, its letters).
+// alphanumeric CNPJ, its letters, upper case).
 std::string identificador(const QString& s, bool letras = false) {
     std::string r;
     for (const QChar c : s) {
         const char16_t u = c.unicode();
-        if ((u >= '0' && u <= '9') || (letras && ((u >= 'A' && u <= 'Z') || (u >= 'a' && u <= 'z'))))
-            r += char(u);
+        if (u >= '0' && u <= '9') r += char(u);
+        else if (letras && u >= 'A' && u <= 'Z') r += char(u);
+        else if (letras && u >= 'a' && u <= 'z') r += char(u - 'a' + 'A');
     }
     return r;
 }
