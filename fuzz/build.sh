@@ -26,10 +26,10 @@ case "$alvo" in
   estado)
     corpus=corpus-estado; max_len=8192
     extra=(-dict=fuzz/estado.dict)
-    # Qt Core itself is not instrumented; the reader and the device's data are.
-    flags+=(-fPIC $(pkg-config --cflags Qt6Core))
+    # Qt Core itself is not instrumented; the reader, the device's data and the AFD records it builds are.
+    flags+=(-fPIC -pthread $(pkg-config --cflags Qt6Core))
     fontes=(fuzz/estado_fuzz.cpp src/sim/SimDevice.cpp src/sim/SimDados.cpp src/sim/SimColeta.cpp
-            src/sim/SimBio.cpp src/sim/LeitorEstado.cpp $(pkg-config --libs Qt6Core)) ;;
+            src/sim/SimBio.cpp src/sim/LeitorEstado.cpp src/afd/*.cpp $(pkg-config --libs Qt6Core)) ;;
 esac
 mkdir -p "$out/$corpus"
 clang++ "${flags[@]}" "${fontes[@]}" -o "$out/${alvo}_fuzz"

@@ -1,6 +1,7 @@
 // libFuzzer target for the simulator's state-file reader: any bytes must read as a device within the
 // limits a device has, or be refused as damaged; whatever is read must serve the collection and the clock
 // without overflow, and write back to a file that reads to the same device without complaint.
+#include "afd/Leiaute.h"
 #include "sim/SimColeta.h"
 #include "sim/SimDevice.h"
 
@@ -24,12 +25,22 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     Verificar(qAbs(d->deslocamentoRelogioSegundos) <= SimDevice::kMaxDeslocamentoSegundos);
     Verificar(d->statusPapel >= 0 && d->statusPapel <= 7);
 
-    // The first, a middle and the last record of the log, and the clock.
+    // Whoever the seeded punches belong to has an eleven-digit identifier.
+    Verificar(!d->coleta.empregadosSemeados.isEmpty());
+    for (const QString& id : d->coleta.empregadosSemeados)
+        Verificar(id.size() == 11);
+
+    // The first, a middle and the last record of the log, and the clock. A seeded punch has its layout's
+    // length.
     const int punches = d->coleta.semeados;
     const int total = d->coleta.total(punches);
     Verificar(total >= punches && total <= kMaxNsr);
-    for (const int nsr : {1, total / 2, total})
-        if (nsr >= 1) Verificar(d->coleta.registro(nsr, punches).size() >= 9);
+    for (const int nsr : {1, total / 2, total}) {
+        if (nsr < 1) continue;
+        const QString r = d->coleta.registro(nsr, punches);
+        Verificar(r.size() >= 9);
+        if (nsr <= punches) Verificar(std::size_t(r.size()) == afd::TamanhoRegistro(d->coleta.leiaute, '3'));
+    }
     (void)d->relogio();
 
     // Written back and read again: the same device, nothing left to adjust.

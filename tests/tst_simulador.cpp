@@ -220,6 +220,33 @@ void TstSimulador::estadoForjado_data() {
                                             << "eventos" << qint64(1) << "coleta.eventos[1]: não é um texto";
     QTest::newRow("o que o simulador grava")
         << SimDevice::novo("10.0.0.1").toBytes() << "semeados" << qint64(360) << QString();
+    // The layout of the record log: a file written before it was kept holds a 1510 log.
+    QTest::newRow("leiaute 671 gravado") << SimDevice::novo("10.0.0.1").toBytes() << "leiaute" << qint64(671)
+                                         << QString();
+    QTest::newRow("leiaute 1510 gravado")
+        << SimDevice::novo("10.0.0.1", afd::Leiaute::Portaria1510).toBytes() << "leiaute" << qint64(1510)
+        << QString();
+    QTest::newRow("leiaute ausente") << QByteArray(R"({"coleta": {"semeados": 4}})") << "leiaute"
+                                     << qint64(1510) << QString();
+    QTest::newRow("leiaute desconhecido")
+        << QByteArray(R"({"coleta": {"leiaute": "2021"}})") << "leiaute" << qint64(1510)
+        << "coleta.leiaute: '2021' não é 671 nem 1510; usado 1510";
+    QTest::newRow("leiaute em número") << QByteArray(R"({"coleta": {"leiaute": 671}})") << "leiaute"
+                                       << qint64(1510) << "coleta.leiaute: número onde se espera texto";
+    // Who the seeded punches belong to: eleven digits each; none usable, those of the earlier devices.
+    QTest::newRow("semeados ausentes") << QByteArray(R"({"coleta": {"leiaute": "671"}})") << "ids"
+                                       << qint64(3) << QString();
+    QTest::newRow("semeado sem 11 dígitos")
+        << QByteArray(R"({"coleta": {"empregadosSemeados": ["29011122267", "2901112226"]}})") << "ids"
+        << qint64(1) << "coleta.empregadosSemeados[1]: não tem 11 dígitos";
+    QTest::newRow("semeado que não é texto")
+        << QByteArray(R"({"coleta": {"empregadosSemeados": [29011122267, "29011122267"]}})") << "ids"
+        << qint64(1) << "coleta.empregadosSemeados[0]: não é um texto";
+    QTest::newRow("lista de semeados vazia") << QByteArray(R"({"coleta": {"empregadosSemeados": []}})") << "ids"
+                                             << qint64(3) << "coleta.empregadosSemeados: nenhum identificador";
+    QTest::newRow("semeados que não são lista")
+        << QByteArray(R"({"coleta": {"empregadosSemeados": "29011122267"}})") << "ids" << qint64(3)
+        << "coleta.empregadosSemeados: texto onde se espera lista";
 }
 
 void TstSimulador::estadoForjado() {
@@ -235,6 +262,8 @@ void TstSimulador::estadoForjado() {
                         : campo == "porta"        ? d->configuracao.porta
                         : campo == "papel"        ? d->statusPapel
                         : campo == "empregados"   ? d->empregados.size()
+                        : campo == "leiaute"      ? (d->coleta.leiaute == afd::Leiaute::Portaria671 ? 671 : 1510)
+                        : campo == "ids"          ? d->coleta.empregadosSemeados.size()
                                                   : d->coleta.eventos.size();
     QCOMPARE(lido, valor);
     if (problema.isEmpty()) {

@@ -26,6 +26,7 @@ const char* TextoUso() {
   SDKVeltoRep                          abre a console
   SDKVeltoRep ARG1 OPERAÇÃO [REGISTROS [CPF [ARG5 [ARG6]]]]
                                        executa uma operação sem operador (modo automático)
+  SDKVeltoRep --validar-afd ARQUIVO    valida um AFD e mostra o relatório (saída 0, 1 ou 2)
   SDKVeltoRep --help | -h              mostra este texto
   SDKVeltoRep --version                mostra a versão
 
@@ -33,7 +34,15 @@ Quando o segundo argumento é um número inteiro (2, +2, 0x2 e $2 valem 2), a ex
 operação é feita no REP 1 (o endereço IPv4 deste computador, porta 60000, tempo de espera 20, sem "REP
 Inicia comunicação"), o resultado é gravado em retorno_rep.txt, no diretório em que o programa foi
 iniciado, e o programa termina. Não precisa de tela. Com qualquer outro segundo argumento (ou nenhum), a
-console abre para o operador. --help, -h e --version só valem como único argumento.
+console abre para o operador, exceto em --validar-afd ARQUIVO. --help, -h e --version só valem como único
+argumento.
+
+--validar-afd ARQUIVO confere um AFD (Portaria 671 ou 1510) e escreve o relatório na saída padrão, em
+UTF-8: o resumo (leiaute, registros por tipo, faixa de NSR, resultado) e os problemas linha a linha. Não
+precisa de tela e não toca em retorno_rep.txt. Termina com 0 quando o AFD é válido, 1 quando há problemas
+e 2 quando o arquivo não pode ser lido (o motivo vai para a saída de erro). Só vale com exatamente esses
+dois argumentos e quando ARQUIVO não é um número inteiro (um arquivo chamado 5 se passa como ./5): do
+contrário a linha é lida como sempre, e "--validar-afd 5" é o modo automático com a operação 5.
 
 Argumentos do modo automático:
   1          não é lido (qualquer texto)
@@ -49,8 +58,9 @@ Operações:
   3          solicita a lista de empregados do REP
   4          envia a exclusão dos PIS de demonstração 98765432111 e 12345678902
 
-Exemplo:
+Exemplos:
   SDKVeltoRep x 2 "Ana Lima@12011122299@501@11|Beto Reis@12022233388@502@22" 529.982.247-25
+  SDKVeltoRep --validar-afd AFD0000412345678901211222333000181REP_C.txt
 
 Status de saída:
   0          a operação foi executada e retorno_rep.txt traz o resultado (que pode ser um status do
@@ -81,6 +91,8 @@ Ambiente do simulador:
   VELTOREP_SIM_RECORDS          endereco=N,...: o REP guarda N marcações em vez de 360
   VELTOREP_SIM_RECORDS_WAIT     consultas "não pronto" antes de cada registro da coleta (padrão 2)
   VELTOREP_SIM_RECORDS_FAIL     endereco,...: REPs cuja solicitação de registros responde 1
+  VELTOREP_SIM_AFD=1510         os REPs criados daqui em diante gravam o AFD da Portaria 1510 (sem ela, o
+                                da Portaria 671, de um REP-C); um REP guarda o leiaute com que foi criado
   VELTOREP_SIM_NITGEN=0         sem o objeto Nitgen: nenhum "Leitor LN"
   VELTOREP_SIM_NITGEN_READERS   leitores Nitgen encontrados (padrão 1)
   VELTOREP_SIM_NITGEN_ERRORS    open=N,extraction=N,capture=N: códigos de erro do leitor Nitgen

@@ -4,6 +4,7 @@
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
 #include "app/IntegracaoDesktop.h"
+#include "app/ValidacaoAfd.h"
 #include "bio/LNControle.h"
 #include "ops/SdkRep.h"
 #include "sim/SdkServerRegistration.h"
@@ -51,6 +52,9 @@ void SairAposPrimeiraPintura(QWidget& janela) {
 int main(int argc, char* argv[]) {
     // --help, -h or --version alone: answered before anything else, with or without a display.
     if (Ajuda::Atender(argc, argv)) return 0;
+    // --validar-afd FILE: a check for pipelines, decided before the unattended mode removes an earlier
+    // result file, and needing no display.
+    if (ValidacaoAfd::Pedido(argc, argv)) return ValidacaoAfd::Executar(argc, argv);
 
     // 1. The six argument texts, kept from the program's own argv: nothing else reads them.
     QStringList argv0;

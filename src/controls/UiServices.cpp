@@ -4,6 +4,7 @@
 
 #include <QApplication>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
 #include <QWidget>
@@ -11,6 +12,19 @@
 namespace {
 
 QWidget* activeWindow() { return QApplication::activeWindow(); }
+
+// "Arquivos .RB1|*.RB1" -> "Arquivos .RB1 (*.RB1 *.rb1)"
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QString qtFilter;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (!qtFilter.isEmpty()) qtFilter += QStringLiteral(";;");
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        qtFilter += parts[i] + QStringLiteral(" (") + patterns + u' ' + patterns.toLower() + u')';
+    }
+    return qtFilter;
+}
 
 class WindowDialogs final : public Dialogs {
 public:
@@ -37,22 +51,28 @@ public:
     }
 
     std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override {
-        // "Arquivos .RB1|*.RB1" -> "Arquivos .RB1 (*.RB1 *.rb1)"
-        const QStringList parts = filter.split(u'|');
-        QString qtFilter;
-        for (int i = 0; i + 1 < parts.size(); i += 2) {
-            if (!qtFilter.isEmpty()) qtFilter += QStringLiteral(";;");
-            QString patterns = parts[i + 1];
-            patterns.replace(u';', u' ');
-            qtFilter += parts[i] + QStringLiteral(" (") + patterns + u' ' + patterns.toLower() + u')';
-        }
         // One file that need not exist yet: an open dialog that also takes a new name. Qt's own dialog, since
         // a native one may insist on an existing file.
-        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter);
+        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (!initialFileName.isEmpty()) dialog.selectFile(initialFileName);
+        if (!initialFileName.isEmpty() && QFileInfo(initialFileName).isDir())
+            dialog.setDirectory(initialFileName);
+        else if (!initialFileName.isEmpty())
+            dialog.selectFile(initialFileName);
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+
+    std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override {
+        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        const QFileInfo inicial(initialPath);
+        dialog.setDirectory(inicial.absolutePath());
+        dialog.selectFile(inicial.fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
     }

@@ -18,9 +18,12 @@ public:
     virtual ~Dialogs() = default;
     // Shows a modal message; returns the button pressed (Cancel when the box was closed).
     virtual MessageButton message(MessageKind kind, const QString& text, int buttons) = 0;
-    // A file-open dialog for one file, which need not exist; filter in the "Label|*.EXT" form. Empty when
-    // cancelled.
+    // A file-open dialog for one file, which need not exist; filter in the "Label|*.EXT" form. An initial
+    // name that is a folder opens the dialog there. Empty when cancelled.
     virtual std::optional<QString> openFile(const QString& filter, const QString& initialFileName) = 0;
+    // A file-save dialog, opened at `initialPath` (a folder and a suggested name); an existing file is
+    // replaced only when the operator confirms. Empty when cancelled.
+    virtual std::optional<QString> saveFile(const QString& filter, const QString& initialPath) = 0;
     // A folder browser rooted at root; folders only, no button for making one. Empty when cancelled.
     virtual std::optional<QString> chooseFolder(const QString& prompt, const QString& root) = 0;
 };

@@ -81,6 +81,17 @@ int LeitorEstado::inteiro(const QJsonObject& o, const char* chave, int padrao) c
     return int(inteiro(o, chave, padrao, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
 }
 
+QString LeitorEstado::escolha(const QJsonObject& o, const char* chave, const QStringList& valores,
+                              const QString& padrao) const {
+    QJsonValue v;
+    if (!doTipo(o, chave, QJsonValue::String, &v)) return padrao;
+    const QString t = v.toString();
+    if (valores.contains(t)) return t;
+    relatar(QLatin1String(chave), QStringLiteral("'%1' não é %2; usado %3")
+                                      .arg(t.left(40), valores.join(QStringLiteral(" nem ")), padrao));
+    return padrao;
+}
+
 QJsonObject LeitorEstado::objeto(const QJsonObject& o, const char* chave) const {
     QJsonValue v;
     return doTipo(o, chave, QJsonValue::Object, &v) ? v.toObject() : QJsonObject();

@@ -22,6 +22,9 @@ public:
     qint64 inteiro(const QJsonObject& o, const char* chave, qint64 padrao, qint64 minimo,
                    qint64 maximo) const;
     int inteiro(const QJsonObject& o, const char* chave, int padrao) const;
+    // One of `valores`; any other text is reported and replaced by `padrao`.
+    QString escolha(const QJsonObject& o, const char* chave, const QStringList& valores,
+                    const QString& padrao) const;
     QJsonObject objeto(const QJsonObject& o, const char* chave) const;
     QJsonArray lista(const QJsonObject& o, const char* chave) const;
 

@@ -26,9 +26,9 @@ QList<EmpregadoSim> EmpregadosDemonstracao() {
         const char* nome;
         const char* pis;
         const char* cartao;
-    } demo[] = {{"Ana Demonstração", "12011122233", "1001"},
-                {"Bruno Demonstração", "12022233344", "1002"},
-                {"Carla Demonstração", "12033344455", "1003"}};
+    } demo[] = {{"Ana Demonstração", "29011122267", "1001"},
+                {"Bruno Demonstração", "29022233316", "1002"},
+                {"Carla Demonstração", "29033344475", "1003"}};
     QList<EmpregadoSim> lista;
     int k = 1;
     for (const auto& e : demo) {

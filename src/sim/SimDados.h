@@ -16,7 +16,8 @@ struct EmpregadoSim {
     bool operator==(const EmpregadoSim&) const = default;
 };
 
-// The three demonstration employees a fresh device holds.
+// The three demonstration employees a fresh device holds. Their identifiers have valid check digits both
+// as a CPF (a REP-C's employees) and as a PIS (a 1510 device's).
 QList<EmpregadoSim> EmpregadosDemonstracao();
 // n employees made up from their number (VELTOREP_SIM_EMPLOYEES): "Empregado 000001", PIS 30000000001,
 // card 1000001, keypad 1, and so on. A list that large is for measuring, so equal texts share storage.

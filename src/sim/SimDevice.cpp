@@ -44,9 +44,10 @@ QString SimDevice::chavePublica() const {
     return pem;
 }
 
-SimDevice SimDevice::novo(const QString& endereco) {
+SimDevice SimDevice::novo(const QString& endereco, afd::Leiaute leiaute) {
     SimDevice d;
     d.endereco = endereco;
+    d.coleta.leiaute = leiaute;
     d.empregador.cadastrado = true;
     d.empregador.razaoSocial = QStringLiteral("EMPRESA DEMONSTRACAO LTDA");
     d.empregador.local = QStringLiteral("MATRIZ");

@@ -34,8 +34,8 @@ struct SimDevice {
     QString statusRep() const;
     QString chavePublica() const;
 
-    // A fresh device: demonstration employer and employees, default settings.
-    static SimDevice novo(const QString& endereco);
+    // A fresh device: demonstration employer and employees, default settings, a record log in `leiaute`.
+    static SimDevice novo(const QString& endereco, afd::Leiaute leiaute = afd::Leiaute::Portaria671);
     QJsonObject toJson() const;
     // The state file's bytes.
     QByteArray toBytes() const;

@@ -78,7 +78,7 @@ Marca carregar(const QString& endereco, SimDevice& d) {
             std::fprintf(stderr,
                          "simulador: estado do REP %s ilegível (%s: %s); o REP volta ao estado inicial\n",
                          local(endereco).constData(), local(caminho).constData(), std::strerror(errno));
-        d = SimDevice::novo(endereco);
+        d = SimDevice::novo(endereco, SimKnobs::get().leiauteAfd);
         return {};
     }
     struct stat st {};
@@ -104,7 +104,7 @@ Marca carregar(const QString& endereco, SimDevice& d) {
         std::fprintf(stderr, "simulador: estado do REP %s %s (%s); o REP volta ao estado inicial\n",
                      local(endereco).constData(), problema ? problema : "danificado",
                      local(caminho).constData());
-        d = SimDevice::novo(endereco);
+        d = SimDevice::novo(endereco, SimKnobs::get().leiauteAfd);
         return examinado ? marcaDe(st) : Marca{};
     }
     if (!ajustes.isEmpty()) {

@@ -59,6 +59,7 @@ void SimKnobs::reload() {
     if (ok && esperas >= 0) k.esperasColeta = esperas;
     for (const QString& e : QString::fromUtf8(qgetenv("VELTOREP_SIM_RECORDS_FAIL")).split(u',', Qt::SkipEmptyParts))
         k.falhasColeta << e.trimmed();
+    if (qgetenv("VELTOREP_SIM_AFD").trimmed() == "1510") k.leiauteAfd = afd::Leiaute::Portaria1510;
     instance() = k;
 }
 

@@ -1,6 +1,8 @@
 // The simulator's knobs, read from the environment once per process (docs/simulator.md lists them).
 #pragma once
 
+#include "afd/Leiaute.h"
+
 #include <QHash>
 #include <QString>
 #include <QStringList>
@@ -28,6 +30,9 @@ struct SimKnobs {
     int esperasColeta = 2;
     // VELTOREP_SIM_RECORDS_FAIL: "address,address,...": devices whose SolicitarRegistroNsr answers 1.
     QStringList falhasColeta;
+    // VELTOREP_SIM_AFD=1510: devices made from now on keep their records in the layout of Portaria 1510;
+    // otherwise in that of Portaria 671 (a REP-C). A device keeps the layout it was made with.
+    afd::Leiaute leiauteAfd = afd::Leiaute::Portaria671;
 
     static const SimKnobs& get();
     // Tests change the environment between cases; this reads it again.

@@ -101,7 +101,12 @@ int SimServer::alterar(const std::function<int()>& mudanca) {
 
 HRESULT SimServer::DefinirParametrosComunicacao(BSTR cpfResponsavel, BSTR ipAddress, BSTR chaveComunicacao,
                                                 std::int32_t, std::int32_t* result) {
-    m_cpfAceito = cpfValido(qs(cpfResponsavel));
+    // Shared with the previous client when it is the same, like the key below.
+    static QString ultimoCpf;
+    const QString cpf = qs(cpfResponsavel);
+    if (cpf != ultimoCpf) ultimoCpf = cpf;
+    m_cpf = ultimoCpf;
+    m_cpfAceito = cpfValido(m_cpf);
     const QString endereco = qs(ipAddress);
     // A blank address reaches no device: every send or request then times out.
     m_rep = endereco.trimmed().isEmpty() ? nullptr : &SimDeviceTable::device(endereco);

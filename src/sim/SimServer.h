@@ -64,7 +64,8 @@ private:
 
     // Connection: what every client holds. Every client lives until the program ends, so the rest is made
     // when a call first needs it; a client that only asks for the clock carries nothing else.
-    QString m_endereco, m_chave;
+    // m_cpf: the CPF of the person responsible, written into the records the device keeps for a change.
+    QString m_cpf, m_endereco, m_chave;
     bool m_cpfAceito = false;
     SimDevice* m_rep = nullptr;
     std::optional<std::pair<int, int>> m_repIniciaConexao; // porta servidor, tempo de espera

@@ -3,36 +3,25 @@
 
 #include "sim/SimKnobs.h"
 
-using namespace RegistroAfd;
-
 namespace {
 // Punches before the device's own records: the knob's number for the address, else what it was made with.
 int punches(const QString& endereco, const EstadoColeta& c) {
     return qMin(SimKnobs::get().registros.value(endereco, c.semeados), kMaxNsr);
 }
-
-QString dataHora(const QDateTime& t) {
-    return data(t) + hora(t);
-}
 } // namespace
 
-// --- Records the device writes -------------------------------------------------------------------
+// --- Records the device writes (the CPF the client connected with is the person responsible) ----------
 
 void SimServer::aoAjustarRelogio(const QDateTime& antes, const QDateTime& depois) {
-    rep().coleta.registrar(u'4' + dataHora(antes) + dataHora(depois));
+    rep().coleta.registrarAjusteRelogio(antes, depois, m_cpf);
 }
 
 void SimServer::aoEnviarEmpregador() {
-    const EmpregadorSim& e = rep().empregador;
-    rep().coleta.registrar(u'2' + dataHora(rep().relogio()) +
-                           QString::number(e.tipoIdentificador == 2 ? 2 : 1) + numerico(e.cnpjCpf, 14) +
-                           numerico(e.cei, 12) + alfanumerico(e.razaoSocial, 150) +
-                           alfanumerico(e.local, 100));
+    rep().coleta.registrarEmpregador(rep().relogio(), m_cpf, rep().empregador);
 }
 
 void SimServer::aoAlterarEmpregado(QChar operacao, const EmpregadoSim& e) {
-    rep().coleta.registrar(u'5' + dataHora(rep().relogio()) + operacao + numerico(e.pis, 12) +
-                           alfanumerico(e.nome, 52));
+    rep().coleta.registrarEmpregado(rep().relogio(), operacao, e, m_cpf);
 }
 
 // --- Collection ------------------------------------------------------------------------------------
@@ -66,7 +55,7 @@ HRESULT SimServer::LerStatusColeta(std::int32_t* result) {
     }
     // The record is read from the device once, however often its status is asked.
     if (coleta().statusPronto <= 3 && !coleta().contabilizado) {
-        coleta().contabilizar(coleta().linha);
+        coleta().contabilizar(coleta().linha, rep().coleta.leiaute);
         coleta().contabilizado = true;
         lido().numeroSerie = rep().numeroSerie();
     }
@@ -106,24 +95,11 @@ HRESULT SimServer::LerUltimaEmpresa(BSTR* result) {
 
 HRESULT SimServer::LerCabecalhoRegistrosColetados(BSTR* result) {
     if (!m_rep) return texto(result, {});
-    const EmpregadorSim& e = rep().empregador;
-    auto dataLida = [](int d) {
-        return d == 0
-                   ? QStringLiteral("00000000")
-                   : QString::number(d % 100).rightJustified(2, u'0') +
-                         QString::number(d / 100 % 100).rightJustified(2, u'0') + QString::number(d / 10000);
-    };
-    const QDateTime agora = rep().relogio();
-    return texto(result, QStringLiteral("0000000001") + QString::number(e.tipoIdentificador == 2 ? 2 : 1) +
-                             numerico(e.cnpjCpf, 14) + numerico(e.cei, 12) +
-                             alfanumerico(e.razaoSocial, 150) + numerico(rep().numeroSerie(), 17) +
-                             dataLida(coleta().menorData) + dataLida(coleta().maiorData) + data(agora) +
-                             hora(agora));
+    return texto(result, coleta().cabecalho(rep().coleta.leiaute, rep().empregador, rep().numeroSerie(),
+                                            rep().relogio()));
 }
 
 HRESULT SimServer::LerTrailerRegistrosColetados(BSTR* result) {
-    const int* n = coleta().lidos;
-    return texto(result, QStringLiteral("999999999") + numerico(QString::number(n[2]), 9) +
-                             numerico(QString::number(n[3]), 9) + numerico(QString::number(n[4]), 9) +
-                             numerico(QString::number(n[5]), 9) + u'9');
+    if (!m_rep) return texto(result, {});
+    return texto(result, coleta().trailer(rep().coleta.leiaute));
 }

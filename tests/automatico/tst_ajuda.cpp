@@ -106,7 +106,8 @@ void TstAjuda::sozinho() {
     }
     const QString uso = QString::fromUtf8(e.saida);
     for (const char* trecho : {"Uso:", "SDKVeltoRep ARG1 OPERAÇÃO", "retorno_rep.txt", "#NAO_EXEC#",
-                               "nome@pis@cartao@teclado", "Operações:", "Status de saída:", "Exemplo:"})
+                               "nome@pis@cartao@teclado", "Operações:", "Status de saída:", "Exemplos:",
+                               "SDKVeltoRep --validar-afd ARQUIVO"})
         QVERIFY2(uso.contains(QString::fromUtf8(trecho)), trecho);
     // The four operations and the five exit statuses, each on a line of its own.
     for (int n = 0; n <= 4; ++n)

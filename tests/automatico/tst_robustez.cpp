@@ -69,13 +69,18 @@ private:
 };
 
 // The employee-inclusion events of the simulated device's record log, by PIS.
+// The employees the device logged as included, by their 11-digit identifier.
 QStringList pisIncluidos(const QString& arquivoEstado) {
-    const QJsonObject estado = QJsonDocument::fromJson(ler(arquivoEstado)).object();
+    const QJsonObject coleta = QJsonDocument::fromJson(ler(arquivoEstado)).object().value("coleta").toObject();
+    // The record without its NSR: type 5, the date and time (671: 24 characters, the CPF in 12 positions
+    // blank-filled; 1510: 12, the PIS zero-filled), the operation, the identifier.
+    const bool de671 = coleta.value("leiaute").toString() == QStringLiteral("671");
+    const int operacao = de671 ? 25 : 13;
     QStringList pis;
-    for (const QJsonValue& v : estado.value("coleta").toObject().value("eventos").toArray()) {
+    for (const QJsonValue& v : coleta.value("eventos").toArray()) {
         const QString evento = v.toString();
-        // type 5, date and time (12), operation, PIS in 12 digits
-        if (evento.startsWith(u'5') && evento.mid(13, 1) == QStringLiteral("I")) pis << evento.mid(14, 12);
+        if (evento.startsWith(u'5') && evento.mid(operacao, 1) == QStringLiteral("I"))
+            pis << (de671 ? evento.mid(operacao + 1, 11) : evento.mid(operacao + 2, 11));
     }
     return pis;
 }
@@ -265,7 +270,7 @@ void TstRobustez::estadoDoSimuladorNaoSegueVinculo() {
     QCOMPARE(ler(alvo), QByteArray("configuracao de outro sistema\n"));
     const QFileInfo estado(caso.arquivoEstado());
     QVERIFY(estado.isFile() && !estado.isSymLink());
-    QCOMPARE(pisIncluidos(caso.arquivoEstado()), QStringList{"012100000001"});
+    QCOMPARE(pisIncluidos(caso.arquivoEstado()), QStringList{"12100000001"});
 }
 
 void TstRobustez::estadoDoSimuladorQueEhFifo() {
@@ -371,7 +376,7 @@ void TstRobustez::duasExecucoesNoMesmoRep() {
     // Each send's record is in the device's log, once, each with an NSR of its own.
     QStringList pis = pisIncluidos(caso.arquivoEstado());
     pis.sort();
-    QCOMPARE(pis, (QStringList{"012100000001", "012100000002", "012100000003"}));
+    QCOMPARE(pis, (QStringList{"12100000001", "12100000002", "12100000003"}));
 }
 
 // --- Folders that cannot be written --------------------------------------------------------------------

@@ -18,9 +18,16 @@ MessageButton TestDialogs::message(MessageKind kind, const QString& text, int bu
     return respostas.isEmpty() ? MessageButton::Ok : respostas.takeFirst();
 }
 
-std::optional<QString> TestDialogs::openFile(const QString& filter, const QString&) {
+std::optional<QString> TestDialogs::openFile(const QString& filter, const QString& initialFileName) {
     filtros << filter;
+    iniciais << initialFileName;
     return arquivos.isEmpty() ? std::nullopt : arquivos.takeFirst();
+}
+
+std::optional<QString> TestDialogs::saveFile(const QString& filter, const QString& initialPath) {
+    filtros << filter;
+    iniciais << initialPath;
+    return salvar.isEmpty() ? std::nullopt : salvar.takeFirst();
 }
 
 std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QString& root) {

@@ -22,14 +22,17 @@ public:
     QList<MessageButton> respostas; // answered in order; Ok when empty
     QList<std::optional<QString>> arquivos; // answers of openFile; cancelled when empty
     QList<std::optional<QString>> pastas;   // answers of chooseFolder; cancelled when empty
+    QList<std::optional<QString>> salvar;   // answers of saveFile; cancelled when empty
     QList<Mensagem> mensagens;
     QStringList filtros;
     QStringList prompts;
     QStringList raizes; // the roots chooseFolder was given
+    QStringList iniciais; // the initial names openFile and saveFile were given, in order
 
     MessageButton message(MessageKind kind, const QString& text, int buttons) override;
     std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override;
     std::optional<QString> chooseFolder(const QString& prompt, const QString& root) override;
+    std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override;
 };
 
 class RecordingErrors final : public ErrorReport {

@@ -2,9 +2,17 @@
 
 #include "controls/FormBuilder.h"
 #include "controls/LineListBox.h"
+#include "controls/ReportWindow.h"
+#include "controls/UiServices.h"
+#include "ops/ArquivoAfd.h"
 #include "ui/main/pages/PaginaInformacoes.h"
 
+#include <QDir>
+#include <QFileInfo>
+
 namespace {
+const QString kFiltroAfd = QStringLiteral("Arquivos AFD|*.TXT|Todos os arquivos|*");
+
 LineListBox* listaDe(QWidget* aba, const char* nome) {
     auto* l = new LineListBox(aba);
     l->setObjectName(QString::fromLatin1(nome));
@@ -22,6 +30,9 @@ void PaginaColeta::criarControles() {
     txbNumNsr = edit(this, "txbNumNsr", QStringLiteral("1"), 224, 18, 100);
     btnLimpar = button(this, "btnLimpar", QStringLiteral("Limpar"), 332, 16, 100);
     btnPararColeta = button(this, "btnPararColeta", QStringLiteral("Parar"), 440, 16, 100);
+    btnSalvarAfd = button(this, "btnSalvarAfd", QStringLiteral("Salvar AFD..."), 560, 16, 100);
+    btnValidarAfd = button(this, "btnValidarAfd", QStringLiteral("Validar AFD..."), 668, 16, 100);
+    m_pastaAfd = QDir::homePath();
 
     pgcColetas = pageControl(this, "pgcColetas", 8, 72, 873, 340);
     TabSheet1 = tab(pgcColetas, "TabSheet1", QStringLiteral("REP 1"));
@@ -37,6 +48,8 @@ void PaginaColeta::criarControles() {
     aoClicar(btnColetaNsr, [this] { btnColetaNsrClick(); });
     aoClicar(btnLimpar, [this] { btnLimparClick(); });
     aoClicar(btnPararColeta, [this] { btnPararColetaClick(); });
+    aoClicar(btnSalvarAfd, [this] { btnSalvarAfdClick(); });
+    aoClicar(btnValidarAfd, [this] { btnValidarAfdClick(); });
 }
 
 void PaginaColeta::ligarInformacoes(const PaginaInformacoes& i) {
@@ -63,4 +76,45 @@ void PaginaColeta::btnLimparClick() {
 
 void PaginaColeta::btnPararColetaClick() {
     PararColeta();
+}
+
+void PaginaColeta::btnSalvarAfdClick() {
+    const bool rep1 = pgcColetas->currentIndex() != 1;
+    const QString rep = pgcColetas->tabText(rep1 ? 0 : 1);
+    const afd::Montagem m = MontarAfd((rep1 ? listboxColeta : listboxColeta2)->items());
+    if (!m.gravavel) {
+        UiServices::dialogs().message(MessageKind::Warning,
+                                      rep + QStringLiteral(": ") + QString::fromStdString(m.motivo),
+                                      int(MessageButton::Ok));
+        return;
+    }
+    const auto caminho = UiServices::dialogs().saveFile(
+        kFiltroAfd, QDir(m_pastaAfd).filePath(QString::fromStdString(m.nomeSugerido)));
+    if (!caminho) return;
+    const AfdSalvo salvo = GravarAfd(m, *caminho);
+    if (!salvo.gravado) {
+        UiServices::dialogs().message(MessageKind::Error, salvo.motivo, int(MessageButton::Ok));
+        return;
+    }
+    m_pastaAfd = QFileInfo(*caminho).absolutePath();
+    mostrarRelatorio(QStringLiteral("AFD do %1").arg(rep), salvo.texto);
+}
+
+void PaginaColeta::btnValidarAfdClick() {
+    const auto caminho = UiServices::dialogs().openFile(kFiltroAfd, m_pastaAfd);
+    if (!caminho) return;
+    const AfdValidado v = ValidarAfd(*caminho);
+    if (!v.lido) {
+        UiServices::dialogs().message(
+            MessageKind::Error, QStringLiteral("O AFD não pôde ser validado: %1\n%2").arg(*caminho, v.erro),
+            int(MessageButton::Ok));
+        return;
+    }
+    m_pastaAfd = QFileInfo(*caminho).absolutePath();
+    mostrarRelatorio(QStringLiteral("Validação do AFD"), v.texto);
+}
+
+void PaginaColeta::mostrarRelatorio(const QString& titulo, const QString& texto) {
+    if (!m_relatorio) m_relatorio = new ReportWindow("frmRelatorioAfd", window());
+    m_relatorio->mostrar(titulo, texto);
 }

@@ -6,6 +6,7 @@
 
 class LineListBox;
 class PaginaInformacoes;
+class ReportWindow;
 class QLabel;
 class QLineEdit;
 class QPushButton;
@@ -22,8 +23,13 @@ public:
     void btnColetaNsrClick();
     void btnLimparClick();
     void btnPararColetaClick();
+    // The records of the REP tab in view saved as an AFD file, then its report.
+    void btnSalvarAfdClick();
+    // Any AFD file checked, its report shown.
+    void btnValidarAfdClick();
 
     QPushButton *btnColeta, *btnColetaNsr, *btnLimpar, *btnPararColeta;
+    QPushButton *btnSalvarAfd, *btnValidarAfd;
     QLineEdit* txbNumNsr;
     QTabWidget* pgcColetas;
     QWidget *TabSheet1, *TabSheet2;
@@ -34,4 +40,10 @@ public:
 
 protected:
     void criarControles() override;
+
+private:
+    void mostrarRelatorio(const QString& titulo, const QString& texto);
+    // The choosers open where the operator last saved or opened an AFD, at first the home folder.
+    QString m_pastaAfd;
+    ReportWindow* m_relatorio = nullptr;
 };
