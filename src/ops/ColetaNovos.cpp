@@ -70,9 +70,8 @@ void ColetarNovosRep(ContextoOperacao& ctx, const RepSlot& slot, const PorRep<Co
     const CursorLido lido = LerCursor(slot.ip);
     if (!lido.problema.isEmpty()) {
         NaSaidaDeErro(QStringLiteral("cursor de coleta ignorado: ") + lido.problema);
-        notas << QStringLiteral(
-            "O cursor de coleta deste REP estava danificado e foi ignorado: coletado desde o "
-            "NSR 1.");
+        notas << QStringLiteral("O cursor de coleta deste REP estava danificado ou ilegível e foi ignorado: "
+                                "coletado desde o NSR 1.");
     }
     qint64 inicio = 1;
     if (lido.cursor) {
