@@ -165,7 +165,8 @@ Resultado ExecucaoAutomatica::ColetarRegistros2(TfrmSDK& f, const QString& ip, i
                 .arg(feita.nsrFinal))};
     }
 
-    // The file, whole or not at all, named by the AFD module.
+    // The file, whole or not at all, named by the AFD module; none when nothing was read.
+    if (feita.lidos == 0) return {SemRegistroNovo()};
     const afd::Montagem m = afd::MontarArquivo(destino.linhas());
     if (!m.gravavel) return {TextoJson::Erro(QString::fromStdString(m.motivo)), ExcecaoSdk};
     if (m.registros == 0) return {SemRegistroNovo()};
