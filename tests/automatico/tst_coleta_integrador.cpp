@@ -178,7 +178,7 @@ void TstColetaIntegrador::cursorNaPastaDaConsole() {
     QCOMPARE(c.value("endereco").toString(), kEndereco);
     QVERIFY(c.value("ultimoNsr").toInt() > kRegistros);
     QCOMPARE(c.value("numeroSerie").toString().size(), 17);
-    QVERIFY(!QDir(console + QStringLiteral("/simulador")).entryList().filter(QStringLiteral("coleta-")).size());
+    QCOMPARE(QDir(console + QStringLiteral("/simulador")).entryList().filter(QStringLiteral("coleta-")), {});
 
     QVERIFY(QFile::remove(cursor(caso)));
     QCOMPARE(caso.rodar(coleta()).status, 0);
