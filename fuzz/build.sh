@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
 # Builds a libFuzzer target with clang (ASan + UBSan) into build-fuzz/, and runs it when asked:
-#   fuzz/build.sh [rb1|afd|estado] [run [seconds]]
+#   fuzz/build.sh [rb1|afd|estado|cursor] [run [seconds]]
 # rb1 (the default): the RB1 parser; afd: the AFD reader and writer; estado: the simulator's state-file
-# reader. New inputs go to build-fuzz/<corpus>, seeded from fuzz/<corpus> (corpus, corpus-afd,
-# corpus-estado).
+# reader; cursor: the reader of the console's collection cursor files. New inputs go to
+# build-fuzz/<corpus>, seeded from fuzz/<corpus> (corpus, corpus-afd, corpus-estado, corpus-cursor).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 ./scripts/setup.sh fuzz
 alvo=rb1
 case "${1:-}" in
-  rb1|afd|estado) alvo="$1"; shift ;;
+  rb1|afd|estado|cursor) alvo="$1"; shift ;;
 esac
 out=build-fuzz
 flags=(-std=c++20 -g -O1 -fsanitize=fuzzer,address,undefined -fno-sanitize-recover=undefined -Isrc)
@@ -30,6 +30,12 @@ case "$alvo" in
     flags+=(-fPIC -pthread $(pkg-config --cflags Qt6Core))
     fontes=(fuzz/estado_fuzz.cpp src/sim/SimDevice.cpp src/sim/SimDados.cpp src/sim/SimColeta.cpp
             src/sim/SimBio.cpp src/sim/LeitorEstado.cpp src/afd/*.cpp $(pkg-config --libs Qt6Core)) ;;
+  cursor)
+    corpus=corpus-cursor; max_len=4096
+    extra=(-dict=fuzz/cursor.dict)
+    flags+=(-fPIC -pthread $(pkg-config --cflags Qt6Core))
+    fontes=(fuzz/cursor_fuzz.cpp src/ops/CursorColeta.cpp src/platform/fs/SafeFile.cpp
+            $(pkg-config --libs Qt6Core)) ;;
 esac
 mkdir -p "$out/$corpus"
 clang++ "${flags[@]}" "${fontes[@]}" -o "$out/${alvo}_fuzz"

@@ -176,6 +176,13 @@ void TstAfdEscrita::parcial() {
                             "Arquivo parcial: NSR 120 a 424 (o AFD de um REP-C cobre toda a memória, desde "
                             "o NSR 1).\nFalta 1 NSR entre o primeiro e o último registro."));
     QCOMPARE(FaixaNsr(120, 480), std::string("NSR 120 a 480"));
+    // Named as the part it is, so that the next part never takes its place.
+    const auto nome = [](const std::vector<std::string>& linhas) {
+        return QString::fromStdString(MontarArquivo(coletadas(linhas)).nomeSugerido);
+    };
+    const QString afd = QString::fromStdString("AFD" + AfdExemplo::kNumeroRep + AfdExemplo::kCnpjEmpregador);
+    QCOMPARE(QString::fromStdString(m.nomeSugerido), afd + "REP_C_NSR000000120-000000424.txt");
+    QCOMPARE(nome(Afd1510({.marcacoes = 3, .primeiroNsr = 7})), afd + "_NSR000000007-000000014.txt");
 }
 
 void TstAfdEscrita::recusas_data() {

@@ -122,6 +122,16 @@ std::string FaixaNsr(std::uint64_t inicial, std::uint64_t final_) {
     return "NSR " + n(inicial) + " a " + n(final_);
 }
 
+std::string NomeParcial(const std::string& nome, std::uint64_t inicial, std::uint64_t final_) {
+    const auto nove = [](std::uint64_t v) {
+        std::string s = n(v);
+        return s.size() < 9 ? std::string(9 - s.size(), '0') + s : s;
+    };
+    const std::size_t ponto = nome.rfind('.');
+    const std::size_t corte = ponto == std::string::npos ? nome.size() : ponto;
+    return nome.substr(0, corte) + "_NSR" + nove(inicial) + "-" + nove(final_) + nome.substr(corte);
+}
+
 Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
     // One Latin-1 copy of every line; lines are slices of it.
     std::size_t total = 0;
@@ -296,6 +306,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
     m.parcial = m.nsrInicial > 1;
     m.nsrsDivergentes = divergentes.size();
     m.nomeSugerido = nomeSugerido(m.leiaute, m.rep, cabecalho);
+    if (m.parcial) m.nomeSugerido = NomeParcial(m.nomeSugerido, m.nsrInicial, m.nsrFinal);
     m.gravavel = true;
 
     if (m.parcial)

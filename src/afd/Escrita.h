@@ -20,8 +20,10 @@ struct Montagem {
     std::string motivo; // UTF-8
 
     std::string bytes; // the file
-    std::string
-        nomeSugerido; // "AFD" + REP number + employer CNPJ/CPF + "REP_C.txt" (docs/afd.md for the rest)
+    // "AFD" + REP number + employer CNPJ/CPF + "REP_C.txt" (docs/afd.md for the rest); a partial file's
+    // name also says which NSRs it holds, so that it is never taken for the whole AFD nor overwritten by
+    // the next part: "AFD…REP_C_NSR000000120-000000480.txt".
+    std::string nomeSugerido;
     Leiaute leiaute = Leiaute::Portaria671;
     TipoRep rep = TipoRep::RepC; // 671 only
 
@@ -49,5 +51,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas);
 
 // "NSR 120 a 480".
 std::string FaixaNsr(std::uint64_t inicial, std::uint64_t final_);
+// The name of a part of a file: "_NSR" and the first and last NSR in nine digits before the extension.
+std::string NomeParcial(const std::string& nome, std::uint64_t inicial, std::uint64_t final_);
 
 } // namespace afd

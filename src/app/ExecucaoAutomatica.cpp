@@ -22,17 +22,25 @@ namespace {
 bool g_emExecucao = false;
 
 Resultado ExecutarOperacao(TfrmSDK& f, int operacao) {
-    const RepSlot s = f.slotRep(1);
+    RepSlot s = f.slotRep(1);
+    s.ip = EnderecoDaExecucao(s.ip);
     switch (operacao) {
     case 1: return SolicitarRelogio2(f, s.ip, s.portaServidor, s.tempoEspera, s.repIniciaComunicacao);
     case 2: return EnviaEmpregados2(f, s.ip, s.portaServidor, s.tempoEspera, s.repIniciaComunicacao);
     case 3: return SolicitaDadosEmpregados2(f, s.ip, s.portaServidor, s.tempoEspera, s.repIniciaComunicacao);
     case 4: return ExcluirEmpregados2(f, s.ip, s.portaServidor, s.tempoEspera, s.repIniciaComunicacao);
+    case 5: return ColetarRegistros2(f, s.ip, s.portaServidor, s.tempoEspera, s.repIniciaComunicacao);
     default: return {std::nullopt, EntradaInvalida}; // no operation: the default text
     }
 }
 
 } // namespace
+
+QString ExecucaoAutomatica::EnderecoDaExecucao(const QString& txtIP1) {
+    // Taken as it stands, as the address field is: a cron line per device names it.
+    const QString variavel = qEnvironmentVariable(kVariavelEndereco);
+    return variavel.isEmpty() ? txtIP1 : variavel;
+}
 
 void ExecucaoAutomatica::Executar(TfrmSDK& f) {
     if (g_emExecucao) return;

@@ -1,5 +1,6 @@
-// The four unattended operations: the shape of an interactive operation for REP 1, with the CPF from
-// Edit1, "Aguarde.." in the progress panel and the outcome returned as JSON text.
+// The unattended operations 1 to 4 (operation 5 is ColetaAutomatica.cpp): the shape of an interactive
+// operation for REP 1, with the CPF from Edit1, "Aguarde.." in the progress panel and the outcome returned as
+// JSON text.
 #include "app/ExecucaoAutomatica.h"
 
 #include "app/TextoJson.h"
@@ -24,8 +25,20 @@ namespace {
 
 const QString kInformeCpf = QStringLiteral("Informe o CPF!");
 
+// An SDK text as it stands, without a copy.
+QStringView Vista(const WideString& w) {
+    const auto v = w.view();
+    return QStringView(v.data(), qsizetype(v.size()));
+}
+
+// A grid's row count for n list positions, row 0 the headers; only the headers for a count that is no list.
+int LinhasPara(int n) { return ContagemExcessiva(n) ? 1 : n + 1; }
+
+} // namespace
+
 // The preamble: returns the run's client, or null when the SDK refused the CPF (6).
-TVeltoRepPlusSDK* Preparar(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera, bool repIniciaComunicacao) {
+TVeltoRepPlusSDK* ExecucaoAutomatica::PrepararAutomatico(TfrmSDK& f, const QString& ip, int portaPC,
+                                                         int tempoEspera, bool repIniciaComunicacao) {
     // 1. "Aguarde.." on the progress panel before the blocking calls.
     MostrarAguarde(f, f.Label119);
     // 2. A new client, owned by the previous one.
@@ -38,23 +51,12 @@ TVeltoRepPlusSDK* Preparar(TfrmSDK& f, const QString& ip, int portaPC, int tempo
 }
 
 // {"error" : "<status text>"} for 0 to 4. A send answered otherwise still leaves a parseable line.
-QString ErroDeStatus(int r) {
+QString ExecucaoAutomatica::ErroDeStatus(int r) {
     if (const auto t = TextoStatusRetorno(r)) return TextoJson::Erro(*t);
     return TextoJson::Erro(QStringLiteral("Retorno desconhecido do SDK: %1").arg(r));
 }
 
-bool StatusDeFalha(int r) { return r >= 1 && r <= 4; }
-
-// An SDK text as it stands, without a copy.
-QStringView Vista(const WideString& w) {
-    const auto v = w.view();
-    return QStringView(v.data(), qsizetype(v.size()));
-}
-
-// A grid's row count for n list positions, row 0 the headers; only the headers for a count that is no list.
-int LinhasPara(int n) { return ContagemExcessiva(n) ? 1 : n + 1; }
-
-} // namespace
+bool ExecucaoAutomatica::StatusDeFalha(int r) { return r >= 1 && r <= 4; }
 
 std::optional<QString> ExecucaoAutomatica::LerRegistrosEmpregados(const QString& texto,
                                                                  QList<RegistroEmpregado>& registros) {
@@ -79,7 +81,7 @@ std::optional<QString> ExecucaoAutomatica::LerRegistrosEmpregados(const QString&
 
 Resultado ExecucaoAutomatica::SolicitarRelogio2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
                                                 bool repIniciaComunicacao) {
-    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    TVeltoRepPlusSDK* sdk = PrepararAutomatico(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) return {TextoJson::Erro(kInformeCpf), EntradaInvalida};
     // 1. Request.
     const int r = sdk->SolicitarRelogio();
@@ -98,7 +100,7 @@ Resultado ExecucaoAutomatica::EnviaEmpregados2(TfrmSDK& f, const QString& ip, in
     if (const auto erro = LerRegistrosEmpregados(texto, registros))
         return {TextoJson::Erro(*erro), EntradaInvalida};
 
-    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    TVeltoRepPlusSDK* sdk = PrepararAutomatico(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         f.tbpConfiguracoes->lblResultadoEmpregados->setText(kInformeCpf);
         return {std::nullopt, EntradaInvalida};
@@ -122,7 +124,7 @@ Resultado ExecucaoAutomatica::EnviaEmpregados2(TfrmSDK& f, const QString& ip, in
 Resultado ExecucaoAutomatica::SolicitaDadosEmpregados2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
                                                        bool repIniciaComunicacao) {
     PaginaSolicitarDados& p = *f.tbpSolicitarDados;
-    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    TVeltoRepPlusSDK* sdk = PrepararAutomatico(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         p.lblResultadoDadosEmpregados->setText(kInformeCpf);
         return {std::nullopt, EntradaInvalida};
@@ -174,7 +176,7 @@ QString ExecucaoAutomatica::TextoStatusExclusao(int status) {
 Resultado ExecucaoAutomatica::ExcluirEmpregados2(TfrmSDK& f, const QString& ip, int portaPC, int tempoEspera,
                                                  bool repIniciaComunicacao) {
     PaginaAlteracoesEmpregados& p = *f.tbpAlteracoesEmpregados;
-    TVeltoRepPlusSDK* sdk = Preparar(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
+    TVeltoRepPlusSDK* sdk = PrepararAutomatico(f, ip, portaPC, tempoEspera, repIniciaComunicacao);
     if (!sdk) {
         p.lblResultadoExclusoesEmpregados->setText(kInformeCpf);
         return {std::nullopt, EntradaInvalida};

@@ -8,7 +8,6 @@
 
 #include <QLabel>
 #include <QLineEdit>
-#include <limits>
 
 namespace {
 bool pararColeta = false;
@@ -17,28 +16,53 @@ void Pintar(QWidget* w) {
     UiServices::repainter().repaint(w);
 }
 
-// The reduced preamble of both workers: no "Aguarde..", and the CPF's answer is not looked at.
-TVeltoRepPlusSDK* ConectarColeta(ContextoOperacao& ctx, const RepSlot& slot, LineListBox* lista) {
-    lista->clear();
-    TVeltoRepPlusSDK* sdk = NovoClienteSDKRep();
-    DefinirParametrosComunicacao(ctx, *sdk, slot.ip);
-    if (slot.repIniciaComunicacao) sdk->DefinirRepIniciaConexao(slot.portaServidor, slot.tempoEspera);
-    return sdk;
+// Polls like the full collection, repainting the window between two polls.
+int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite) {
+    return AguardarStatusColeta(sdk, limite, [&ctx] { Pintar(ctx.janela()); });
 }
 
-// Polls while the record is not ready: 10 ms, a repaint, 10 ms. Both runs stop after `limite` repeats
-// and go on with the status they have; `esperas` adds up the repeats.
-int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite, int* esperas = nullptr) {
-    int status = sdk.LerStatusColeta();
-    for (int i = 0; status < 2 && i < limite; ++i) {
-        UiServices::sleeper().sleepMs(10);
-        Pintar(ctx.janela());
-        UiServices::sleeper().sleepMs(10);
-        status = sdk.LerStatusColeta();
-        if (esperas) ++*esperas;
+// The page's receiver: each record at the top of the slot's list and counted, the information labels,
+// a repaint after each, the message loop turned after each NSR ("Parar" is seen there).
+class DestinoLista final : public DestinoColeta {
+public:
+    DestinoLista(ContextoOperacao& ctx, const ControlesColeta& c) : m_ctx(ctx), m_c(c) {}
+    // Closing the window stops the run too: nobody would see the rest.
+    bool continuar() override { return !pararColeta && m_ctx.janela()->isVisible(); }
+    void aoEsperar() override { Pintar(m_ctx.janela()); }
+    void aoLerRegistro(const WideString& numeroSerie, const WideString& linha) override {
+        m_c.txbNumSerie->setText(Texto(numeroSerie));
+        if (!linha.view().empty()) m_c.listboxColeta->insertAtTop(Texto(linha));
+        Pintar(m_c.listboxColeta);
+        m_c.lblNumeroRegistrosLidos->setText(QString::number(++m_lidos));
+        Pintar(m_c.lblNumeroRegistrosLidos);
     }
-    return status;
-}
+    void aoLerInformacoes(const WideString& maiorData, const WideString& menorData,
+                          const WideString& ultimaEmpresa) override {
+        m_c.lblMaiorData->setText(Texto(maiorData));
+        m_c.lblMenorData->setText(Texto(menorData));
+        m_c.lblUltimaEmpresa->setText(Texto(ultimaEmpresa));
+    }
+    void aoFalhar() override {
+        m_c.listboxColeta->insertAtTop(QStringLiteral("erro"));
+        Pintar(m_c.listboxColeta);
+    }
+    void aposNsr() override {
+        UiServices::pump().processEvents();
+        Pintar(m_ctx.janela());
+    }
+    // Header and trailer on top.
+    void aoChegarAoFim(const WideString& cabecalho, const WideString& trailer) override {
+        m_c.listboxColeta->insertAtTop(Texto(cabecalho));
+        m_c.listboxColeta->insertAtTop(Texto(trailer));
+        Pintar(m_c.listboxColeta);
+        Pintar(m_ctx.janela());
+    }
+
+private:
+    ContextoOperacao& m_ctx;
+    const ControlesColeta& m_c;
+    int m_lidos = 0;
+};
 } // namespace
 
 void PararColeta() {
@@ -48,65 +72,34 @@ bool ColetaParada() {
     return pararColeta;
 }
 
+TVeltoRepPlusSDK* ConectarColeta(ContextoOperacao& ctx, const RepSlot& slot, LineListBox* lista) {
+    lista->clear();
+    TVeltoRepPlusSDK* sdk = NovoClienteSDKRep();
+    DefinirParametrosComunicacao(ctx, *sdk, slot.ip);
+    if (slot.repIniciaComunicacao) sdk->DefinirRepIniciaConexao(slot.portaServidor, slot.tempoEspera);
+    return sdk;
+}
+
+ColetaFeita ColetarNaLista(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, qint64 nsr,
+                           const ControlesColeta& c) {
+    // A fresh run: a "Parar" of before does not stop it; the flag is cleared again when it ends.
+    pararColeta = false;
+    DestinoLista destino(ctx, c);
+    const ColetaFeita feita = ColetarRegistros(sdk, nsr, destino);
+    pararColeta = false;
+    return feita;
+}
+
 void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
                          const PorRep<ControlesColeta>& controles) {
     const ControlesColeta& c = controles.doSlot(slot);
     // 1. A fresh run.
     pararColeta = false;
-    int lidos = 0;
-    bool fim = false;
-    // NSRs and polls since the last record read.
-    int nsrSemRegistro = 0, esperasSemRegistro = 0;
     // 2. Connection.
     TVeltoRepPlusSDK* sdk = ConectarColeta(ctx, slot, c.listboxColeta);
-    // 3. The first NSR (a text that is no integer ends the click here).
-    qint64 nsr = Utils::StrToInt(txbNumNsr->text());
-    // 4. One NSR per turn. Closing the window stops the run too: nobody would see the rest.
-    while (!fim && !pararColeta && ctx.janela()->isVisible()) {
-        if (sdk->SolicitarRegistroNsr(int(nsr)) != 0) {
-            c.listboxColeta->insertAtTop(QStringLiteral("erro"));
-            Pintar(c.listboxColeta);
-            break;
-        }
-        const int status = AguardarStatus(ctx, *sdk, kLimiteEsperasColeta, &esperasSemRegistro);
-        if (status == 2 || status == 3) {
-            nsrSemRegistro = esperasSemRegistro = 0;
-            c.txbNumSerie->setText(Texto(sdk->LerNumSerieRep()));
-            sdk->LerResultadoColeta();
-            const QString linha = Texto(sdk->LerRegistroLinha());
-            if (!linha.isEmpty()) c.listboxColeta->insertAtTop(linha);
-            Pintar(c.listboxColeta);
-            c.lblNumeroRegistrosLidos->setText(QString::number(++lidos));
-            Pintar(c.lblNumeroRegistrosLidos);
-        } else {
-            ++nsrSemRegistro;
-        }
-        c.lblMaiorData->setText(Texto(sdk->LerMaiorDataEntreRegistroLidos()));
-        c.lblMenorData->setText(Texto(sdk->LerMenorDataEntreRegistroLidos()));
-        c.lblUltimaEmpresa->setText(Texto(sdk->LerUltimaEmpresa()));
-        if (status == 3 || status == 4) fim = true;
-        // A device that yields no record for too long: the run ends as a failed request does.
-        if (!fim && (nsrSemRegistro >= kLimiteNsrSemRegistro || esperasSemRegistro >= kLimiteEsperasSemRegistro)) {
-            c.listboxColeta->insertAtTop(QStringLiteral("erro"));
-            Pintar(c.listboxColeta);
-            break;
-        }
-        UiServices::pump().processEvents();
-        Pintar(ctx.janela());
-        // No NSR lies beyond the largest integer the SDK takes.
-        if (++nsr > std::numeric_limits<int>::max()) break;
-    }
-    // 5. The end reached: header and trailer on top.
-    if (fim) {
-        c.listboxColeta->insertAtTop(Texto(sdk->LerCabecalhoRegistrosColetados()));
-        c.listboxColeta->insertAtTop(Texto(sdk->LerTrailerRegistrosColetados()));
-        Pintar(c.listboxColeta);
-        Pintar(ctx.janela());
-        sdk->FinalizarLeitura();
-    }
-    // 6-7.
-    sdk->FinalizarLeitura();
-    pararColeta = false;
+    // 3. The first NSR (a text that is no integer ends the click here). 4-7. The loop, header and trailer
+    // on top when the end is reached, the reading finished, the flag cleared.
+    ColetarNaLista(ctx, *sdk, Utils::StrToInt(txbNumNsr->text()), c);
 }
 
 void ColetarRegistroNsrRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,

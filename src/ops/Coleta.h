@@ -3,6 +3,7 @@
 // writes the REP 1 controls, any other slot the REP 2 ones.
 #pragma once
 
+#include "ops/LacoColeta.h"
 #include "ops/Operacao.h"
 #include "ops/PorRep.h"
 
@@ -16,19 +17,17 @@ struct ControlesColeta {
     QLabel *txbNumSerie, *lblMaiorData, *lblMenorData, *lblUltimaEmpresa;
 };
 
-// Polls of LerStatusColeta a record may take before a run gives up on it.
-inline constexpr int kLimiteEsperasColeta = 1000;
-// A device that answers but never yields a record (always "not ready", or a status outside the table)
-// would keep a full collection going forever. A run that has read no record for this many NSRs in a row,
-// or for this many polls in a row (about a minute of waiting), ends with the line "erro". A device that
-// answers is not affected: each record read starts both counts again.
-inline constexpr int kLimiteNsrSemRegistro = 1000;
-inline constexpr int kLimiteEsperasSemRegistro = 3000;
-
 // The full collection: from txbNumNsr's NSR on, until the device reports the end, a request fails, "Parar"
 // is clicked, the window is closed or no record came for too long. Yields to the message loop once per NSR.
 void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
                          const PorRep<ControlesColeta>& controles);
+// The same collection from `nsr` on, on a client ConectarColeta connected: for the runs that choose their
+// own first NSR ("Coletar novos").
+ColetaFeita ColetarNaLista(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, qint64 nsr,
+                           const ControlesColeta& c);
+// The reduced preamble of the collections: the slot's list emptied, a new client, no "Aguarde..", and the
+// CPF's answer not looked at. Returns the run's client.
+TVeltoRepPlusSDK* ConectarColeta(ContextoOperacao& ctx, const RepSlot& slot, LineListBox* lista);
 // The one record at txbNumNsr's NSR, appended at the end of the list.
 void ColetarRegistroNsrRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,
                            const PorRep<ControlesColeta>& controles);

@@ -69,6 +69,8 @@ void Caso::iniciar(QProcess& p, const Pedido& pedido) const {
     if (pedido.comTela) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     env.insert(QStringLiteral("VELTOREP_SIM_LATENCY_MS"), QString::number(pedido.latenciaMs));
     env.insert(QStringLiteral("VELTOREP_SIM_STATE_DIR"), caminho(QStringLiteral("estado")));
+    // The console's own state (the collection cursors) in the case's folder too, never the user's.
+    env.insert(QStringLiteral("XDG_STATE_HOME"), caminho(QStringLiteral("xdg")));
     if (pedido.servidor == QStringLiteral("fake")) {
         QFile f(caminho(QStringLiteral("roteiro.json")));
         if (f.open(QIODevice::WriteOnly)) f.write(pedido.roteiro);

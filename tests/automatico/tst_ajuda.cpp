@@ -109,8 +109,8 @@ void TstAjuda::sozinho() {
                                "nome@pis@cartao@teclado", "Operações:", "Status de saída:", "Exemplos:",
                                "SDKVeltoRep --validar-afd ARQUIVO"})
         QVERIFY2(uso.contains(QString::fromUtf8(trecho)), trecho);
-    // The four operations and the five exit statuses, each on a line of its own.
-    for (int n = 0; n <= 4; ++n)
+    // The five operations and the six exit statuses, each on a line of its own.
+    for (int n = 0; n <= 5; ++n)
         QVERIFY2(uso.contains(QRegularExpression(QStringLiteral("\\n  %1 +\\S").arg(n))),
                  qPrintable(QString::number(n)));
 }

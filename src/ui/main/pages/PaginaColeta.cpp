@@ -9,9 +9,18 @@
 
 #include <QDir>
 #include <QFileInfo>
+#include <QLabel>
 
 namespace {
 const QString kFiltroAfd = QStringLiteral("Arquivos AFD|*.TXT|Todos os arquivos|*");
+
+// Beside the count of the REP's tab, two lines at most.
+QLabel* avisoDe(QWidget* aba, const char* nome) {
+    QLabel* l = Form::label(aba, nome, QString(), 270, 0, 589, 30);
+    l->setWordWrap(true);
+    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return l;
+}
 
 LineListBox* listaDe(QWidget* aba, const char* nome) {
     auto* l = new LineListBox(aba);
@@ -32,6 +41,7 @@ void PaginaColeta::criarControles() {
     btnPararColeta = button(this, "btnPararColeta", QStringLiteral("Parar"), 440, 16, 100);
     btnSalvarAfd = button(this, "btnSalvarAfd", QStringLiteral("Salvar AFD..."), 560, 16, 100);
     btnValidarAfd = button(this, "btnValidarAfd", QStringLiteral("Validar AFD..."), 668, 16, 100);
+    btnColetarNovos = button(this, "btnColetarNovos", QStringLiteral("Coletar novos"), 776, 16, 105);
     m_pastaAfd = QDir::homePath();
 
     pgcColetas = pageControl(this, "pgcColetas", 8, 72, 873, 340);
@@ -43,6 +53,9 @@ void PaginaColeta::criarControles() {
                                          "lblNumeroRegistrosLidos2", 8, 8, 130, QStringLiteral("0"), 120);
     listboxColeta = listaDe(TabSheet1, "listboxColeta");
     listboxColeta2 = listaDe(TabSheet2, "listboxColeta2");
+    lblColetarNovos = avisoDe(TabSheet1, "lblColetarNovos");
+    lblColetarNovos2 = avisoDe(TabSheet2, "lblColetarNovos2");
+    avisosColetarNovos = {lblColetarNovos, lblColetarNovos2};
 
     aoClicar(btnColeta, [this] { btnColetaClick(); });
     aoClicar(btnColetaNsr, [this] { btnColetaNsrClick(); });
@@ -50,6 +63,7 @@ void PaginaColeta::criarControles() {
     aoClicar(btnPararColeta, [this] { btnPararColetaClick(); });
     aoClicar(btnSalvarAfd, [this] { btnSalvarAfdClick(); });
     aoClicar(btnValidarAfd, [this] { btnValidarAfdClick(); });
+    aoClicar(btnColetarNovos, [this] { btnColetarNovosClick(); });
 }
 
 void PaginaColeta::ligarInformacoes(const PaginaInformacoes& i) {
@@ -76,6 +90,11 @@ void PaginaColeta::btnLimparClick() {
 
 void PaginaColeta::btnPararColetaClick() {
     PararColeta();
+}
+
+void PaginaColeta::btnColetarNovosClick() {
+    ExecutarNosReps(ctx,
+                    [this](const RepSlot& s) { ColetarNovosRep(ctx, s, controles, avisosColetarNovos); });
 }
 
 void PaginaColeta::btnSalvarAfdClick() {

@@ -1,7 +1,7 @@
 // Page 2 "Coleta": punch-record collection by NSR, with a list per REP.
 #pragma once
 
-#include "ops/Coleta.h"
+#include "ops/ColetaNovos.h"
 #include "ui/main/Pagina.h"
 
 class LineListBox;
@@ -23,6 +23,8 @@ public:
     void btnColetaNsrClick();
     void btnLimparClick();
     void btnPararColetaClick();
+    // The full collection of each REP from the NSR after its collection cursor.
+    void btnColetarNovosClick();
     // The records of the REP tab in view saved as an AFD file, then its report.
     void btnSalvarAfdClick();
     // Any AFD file checked, its report shown.
@@ -30,13 +32,17 @@ public:
 
     QPushButton *btnColeta, *btnColetaNsr, *btnLimpar, *btnPararColeta;
     QPushButton *btnSalvarAfd, *btnValidarAfd;
+    QPushButton* btnColetarNovos;
     QLineEdit* txbNumNsr;
     QTabWidget* pgcColetas;
     QWidget *TabSheet1, *TabSheet2;
     LineListBox *listboxColeta, *listboxColeta2;
     QLabel *lblNumeroRegistrosLidos, *lblNumeroRegistrosLidos2;
+    // What "Coletar novos" says about each REP's cursor, beside its count.
+    QLabel *lblColetarNovos, *lblColetarNovos2;
 
     PorRep<ControlesColeta> controles;
+    PorRep<QLabel*> avisosColetarNovos;
 
 protected:
     void criarControles() override;
