@@ -4,6 +4,15 @@
 #include "controls/StringGrid.h"
 
 namespace {
+// The width a text takes at a font, as a label draws it (no margin, no indent).
+int textWidth(const QFont& font, const QString& text) {
+    int w = 0;
+    const QFontMetrics fm(font);
+    for (const QString& line : text.split(u'\n'))
+        w = qMax(w, fm.horizontalAdvance(line));
+    return w;
+}
+
 template <class W>
 W* place(W* w, const char* name, int x, int y, int width, int height) {
     w->setObjectName(QString::fromLatin1(name));
@@ -18,12 +27,16 @@ W* place(W* w, const char* name, int x, int y, int width, int height) {
 
 QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* l = new QLabel(text, parent);
-    if (w < 0) w = qMax(l->sizeHint().width(), 8);
+    if (w < 0)
+        w = qMax(l->sizeHint().width(), 8);
+    else if (!text.isEmpty())
+        w = qMax(w, textWidth(l->font(), text));
     return place(l, name, x, y, w, h);
 }
 
 QPushButton* Form::button(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
-    return place(new QPushButton(text, parent), name, x, y, w, h);
+    auto* b = new QPushButton(text, parent);
+    return place(b, name, x, y, qMax(w, b->sizeHint().width()), h);
 }
 
 QLineEdit* Form::edit(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
@@ -37,7 +50,8 @@ SpinField* Form::spin(QWidget* parent, const char* name, int value, int x, int y
 }
 
 QCheckBox* Form::check(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
-    return place(new QCheckBox(text, parent), name, x, y, w, h);
+    auto* c = new QCheckBox(text, parent);
+    return place(c, name, x, y, qMax(w, c->sizeHint().width()), h);
 }
 
 QGroupBox* Form::group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h) {
@@ -81,8 +95,22 @@ StringGrid* Form::grid(QWidget* parent, const char* name, int cols, int rows, in
     return place(new StringGrid(cols, rows, fixedRows, fixedCols, parent), name, x, y, w, h);
 }
 
+Form::CaptionColumn Form::captionColumn(const QWidget* parent, const QStringList& captions, int designWidth) {
+    int w = designWidth;
+    for (const QString& c : captions)
+        w = qMax(w, textWidth(parent->font(), c));
+    return {designWidth, w};
+}
+
+QLabel* Form::captioned(QWidget* parent, const QString& caption, const char* valueName, int x, int y,
+                        CaptionColumn column, const QString& value, int valueWidth) {
+    label(parent, "", caption, x, y, column.width);
+    const int avanco = column.width - column.design;
+    return label(parent, valueName, value, x + column.width + 4, y, qMax(valueWidth - avanco, 8));
+}
+
 QLabel* Form::captioned(QWidget* parent, const QString& caption, const char* valueName, int x, int y,
                         int captionWidth, const QString& value, int valueWidth) {
-    label(parent, "", caption, x, y, captionWidth);
-    return label(parent, valueName, value, x + captionWidth + 4, y, valueWidth);
+    return captioned(parent, caption, valueName, x, y, captionColumn(parent, {caption}, captionWidth), value,
+                     valueWidth);
 }

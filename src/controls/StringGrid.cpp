@@ -1,5 +1,6 @@
 #include "controls/StringGrid.h"
 
+#include <QAbstractItemDelegate>
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QHeaderView>
@@ -123,6 +124,26 @@ QString StringGrid::Cells(int col, int row) const {
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
     m_modelo->definir(col, row, text);
+    if (row < m_modelo->fixasL() && !text.isEmpty()) FitColToCell(col, row);
+}
+
+void StringGrid::SetColWidth(int col, int width) {
+    for (int r = 0; r < qMin(m_modelo->fixasL(), RowCount()); ++r)
+        if (!m_modelo->texto(col, r).isEmpty()) width = qMax(width, larguraCelula(col, r));
+    setColumnWidth(col, width);
+}
+
+void StringGrid::FitColToCell(int col, int row) {
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
+    const int precisa = larguraCelula(col, row);
+    if (precisa > columnWidth(col)) setColumnWidth(col, precisa);
+}
+
+int StringGrid::larguraCelula(int col, int row) const {
+    const QModelIndex i = m_modelo->index(row, col);
+    QStyleOptionViewItem opt;
+    initViewItemOption(&opt);
+    return itemDelegateForIndex(i)->sizeHint(opt, i).width() + (showGrid() ? 1 : 0);
 }
 
 int StringGrid::RowCount() const {

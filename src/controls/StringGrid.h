@@ -14,12 +14,16 @@ public:
     StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols, QWidget* parent = nullptr);
 
     QString Cells(int col, int row) const;
+    // A header cell (a fixed row) widens its column to show the text whole.
     void SetCells(int col, int row, const QString& text);
     int RowCount() const;
     void SetRowCount(int rows);
     int ColCount() const;
-    void SetColWidth(int col, int width) { setColumnWidth(col, width); }
+    // The width asked for, or what the column's header text needs where that is more.
+    void SetColWidth(int col, int width);
     int ColWidth(int col) const { return columnWidth(col); }
+    // Widens the column, where needed, so that the cell's text shows whole.
+    void FitColToCell(int col, int row);
     int FixedRows() const;
     int FixedCols() const;
     // Empties columns fromCol.. of rows 1 to the last row.
@@ -31,5 +35,7 @@ public:
     QRect CellRect(int col, int row) const;
 
 private:
+    // The width a cell's text needs, as the view draws it: the delegate's size and the grid line.
+    int larguraCelula(int col, int row) const;
     ModeloStringGrid* m_modelo;
 };

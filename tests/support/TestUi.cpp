@@ -59,9 +59,13 @@ QWidget* JanelaTeste::achar(const char* name) const {
     if (m_janela->objectName() == n) return m_janela.get();
     if (QWidget* w = m_janela->findChild<QWidget*>(n)) return w;
     // Pages make their controls when first needed: a control not found may lie on a page not made yet.
+    const_cast<JanelaTeste*>(this)->construirTodas();
+    return m_janela->findChild<QWidget*>(n);
+}
+
+void JanelaTeste::construirTodas() {
     for (int i = 0; i < m_janela->PageControl1->count(); ++i)
         if (auto* p = qobject_cast<Pagina*>(m_janela->PageControl1->widget(i))) p->construir();
-    return m_janela->findChild<QWidget*>(n);
 }
 
 QString JanelaTeste::texto(const char* labelName) const {

@@ -71,6 +71,8 @@ public:
     void digitarCpf(const QString& digitos);
     void clicar(const char* buttonName);
     void definirTexto(const char* editName, const QString& text);
+    // Makes the controls of every page (a page makes them when first needed).
+    void construirTodas();
 
     TestDialogs dialogs;
     RecordingErrors erros;
