@@ -63,6 +63,8 @@ QMap<QString, QRect> lugares(QFont fonte) {
             for (const QWidget* p = w->parentWidget(); p; p = p->parentWidget())
                 if (!p->objectName().isEmpty() && !p->objectName().startsWith(QLatin1String("qt_")))
                     chave = p->objectName() + u'/' + chave;
+            // The status bar below the design area is as high as its font.
+            if (chave.startsWith(QLatin1String("frmSDK/StatusBar1"))) continue;
             l.insert(chave, w->geometry());
         }
     }

@@ -22,11 +22,15 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 
 TfrmSDK* frmSDK = nullptr;
 
@@ -38,21 +42,31 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     QFont fonte(QStringLiteral("MS Sans Serif"), 8);
     fonte.setStyleHint(QFont::SansSerif);
     setFont(fonte);
-    setFixedSize(918, 511);
+
+    // The header and the pages lie on a content widget of the design size, in a scroll area without a frame
+    // that shows scroll bars only when the window is smaller than that. In it before its controls are made,
+    // so that they measure their texts in the window's font.
+    rolagem = new QScrollArea(this);
+    rolagem->setObjectName(QStringLiteral("rolagem"));
+    rolagem->setFrameShape(QFrame::NoFrame);
+    conteudo = new QWidget;
+    conteudo->setObjectName(QStringLiteral("conteudo"));
+    conteudo->setFixedSize(kLarguraProjeto, kAlturaProjeto);
+    rolagem->setWidget(conteudo);
 
     // Header
-    lblIP = label(this, "lblIP", QStringLiteral("IP1:"), 10, 11, 26);
-    txtIP1 = edit(this, "txtIP1", QStringLiteral("192.168.1.1"), 37, 8, 111);
-    Label2 = label(this, "Label2", QStringLiteral("IP2:"), 152, 11, 26);
-    txbIp2 = edit(this, "txbIp2", QString(), 178, 8, 111);
-    Label15 = label(this, "Label15", QStringLiteral("CPF:"), 322, 9, 30);
-    mskCpfResponsavel = new MaskedEdit(QStringLiteral("000.000.000-00"), this);
+    lblIP = label(conteudo, "lblIP", QStringLiteral("IP1:"), 10, 11, 26);
+    txtIP1 = edit(conteudo, "txtIP1", QStringLiteral("192.168.1.1"), 37, 8, 111);
+    Label2 = label(conteudo, "Label2", QStringLiteral("IP2:"), 152, 11, 26);
+    txbIp2 = edit(conteudo, "txbIp2", QString(), 178, 8, 111);
+    Label15 = label(conteudo, "Label15", QStringLiteral("CPF:"), 322, 9, 30);
+    mskCpfResponsavel = new MaskedEdit(QStringLiteral("000.000.000-00"), conteudo);
     mskCpfResponsavel->setObjectName(QStringLiteral("mskCpfResponsavel"));
     mskCpfResponsavel->setMaxLength(14);
     mskCpfResponsavel->setGeometry(354, 5, 120, 21);
 
     // Pages, in order
-    PageControl1 = pageControl(this, "PageControl1", 8, 48, 897, 449);
+    PageControl1 = pageControl(conteudo, "PageControl1", 8, 48, 897, 449);
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
     // The two file choosers first: the pages that use them are handed them.
@@ -103,7 +117,19 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     PageControl1->tabBar()->setStyleSheet(abasPequenas);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { UiServices::guarded([this] { PageControl1Change(); }); });
 
-    // Progress panel, above the pages
+    // The status bar, in the pages' font: which SDK answers.
+    StatusBar1 = new QStatusBar(this);
+    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+    StatusBar1->setFont(QApplication::font());
+    StatusBar1->setSizeGripEnabled(false);
+    lblSdk = new QLabel(StatusBar1);
+    lblSdk->setObjectName(QStringLiteral("lblSdk"));
+    // A folder or library path to copy.
+    lblSdk->setTextInteractionFlags(Qt::TextSelectableByMouse);
+    StatusBar1->addWidget(lblSdk, 1);
+    m_alturaBarra = StatusBar1->sizeHint().height();
+
+    // Progress panel, above the pages and the status bar
     auto* painel = new QFrame(this);
     painel->setObjectName(QStringLiteral("Panel8"));
     painel->setFrameShape(QFrame::Panel);
@@ -129,11 +155,51 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
 
-    // Centred on the screen when it opens.
-    if (const QScreen* tela = QGuiApplication::primaryScreen())
-        move(tela->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    AjustarATela();
 
     FormCreate();
+}
+
+void TfrmSDK::AjustarATela() {
+    const QSize cheia(kLarguraProjeto, kAlturaProjeto + m_alturaBarra);
+    const QScreen* tela = screen();
+    if (!tela) {
+        setFixedSize(cheia);
+        dispor();
+        return;
+    }
+    const QRect area = tela->availableGeometry();
+    // The frame the window system adds: known once the window is on screen, a title bar and thin borders
+    // before.
+    QMargins moldura(4, 32, 4, 4);
+    if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
+        moldura = windowHandle()->frameMargins();
+    const QSize cabe = area.size().shrunkBy(moldura);
+    if (cheia.width() <= cabe.width() && cheia.height() <= cabe.height()) {
+        setFixedSize(cheia);
+    } else {
+        // As large as the screen allows, never larger than the design; the operator may make it smaller.
+        setMinimumSize(cheia.boundedTo(QSize(240, 160)));
+        setMaximumSize(cheia);
+        resize(cheia.boundedTo(cabe).expandedTo(minimumSize()));
+    }
+    dispor();
+    // Centred on the screen's available area, its top-left corner on it.
+    const QSize externa = size().grownBy(moldura);
+    QPoint canto = area.center() - QPoint(externa.width() / 2, externa.height() / 2) + QPoint(1, 1);
+    canto.setX(qMax(canto.x(), area.left()));
+    canto.setY(qMax(canto.y(), area.top()));
+    move(canto);
+}
+
+void TfrmSDK::dispor() {
+    rolagem->setGeometry(0, 0, width(), qMax(0, height() - m_alturaBarra));
+    StatusBar1->setGeometry(0, height() - m_alturaBarra, width(), m_alturaBarra);
+}
+
+void TfrmSDK::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    dispor();
 }
 
 TfrmSDK::~TfrmSDK() {

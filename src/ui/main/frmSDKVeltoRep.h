@@ -1,5 +1,7 @@
 // TfrmSDK, the main window frmSDK: the header with the connection fields every operation reads, the
-// eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer.
+// eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer;
+// below them a status bar naming who serves the device SDK. The header and the pages lie on a content
+// widget of the design size inside a scroll area: a screen too small for the window scrolls them.
 #pragma once
 
 #include "ops/Operacao.h"
@@ -11,6 +13,8 @@
 class QLabel;
 class QLineEdit;
 class QProgressBar;
+class QScrollArea;
+class QStatusBar;
 class QTabWidget;
 class QTimer;
 class MaskedEdit;
@@ -57,6 +61,14 @@ public:
     QString textoIp2() const override;
     QWidget* janela() override { return this; }
 
+    // The design size of the window's client area, the status bar aside.
+    static constexpr int kLarguraProjeto = 918;
+    static constexpr int kAlturaProjeto = 511;
+
+    // Sizes the window to its design size with the status bar, or, on a screen whose available area is
+    // smaller, to that area with scroll bars; and places it centred, its top-left corner on the screen.
+    void AjustarATela();
+
     // Header
     QLineEdit *txtIP1, *txbIp2;
     MaskedEdit* mskCpfResponsavel;
@@ -84,9 +96,17 @@ public:
     OpenDialog *opdSelecionarRB1, *opdArquivoTLM;
     QTimer* Timer1;
 
+    // The header and the pages, and the scroll area they lie in.
+    QWidget* conteudo;
+    QScrollArea* rolagem;
+    // The status bar and its line: which SDK answers (the program fills it in).
+    QStatusBar* StatusBar1;
+    QLabel* lblSdk;
+
 protected:
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // FormActivate runs once per activation: when the window becomes active (an event that repeats the
@@ -98,6 +118,9 @@ private:
     PrimeiraAtivacao m_primeiraAtivacao = PrimeiraAtivacao::Pendente;
     bool m_ativa = false;
     void ativar();
+    // The scroll area over the status bar, both the window's width.
+    void dispor();
+    int m_alturaBarra = 0;
 };
 
 // The one main window of the program (set while it exists).
