@@ -3,7 +3,9 @@
 #include "util/Exceptions.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QMessageBox>
 #include <QThread>
 #include <QWidget>
@@ -11,6 +13,22 @@
 namespace {
 
 QWidget* activeWindow() { return QApplication::activeWindow(); }
+
+QString pastaOuCasa(const QString& pasta) { return pasta.isEmpty() ? QDir::homePath() : pasta; }
+
+// "Arquivos .RB1|*.RB1" -> "Arquivos .RB1 (*.RB1 *.rb1)"
+QString qtFilter(const QString& filter) {
+    const QStringList parts = filter.split(u'|');
+    QString qt;
+    for (int i = 0; i + 1 < parts.size(); i += 2) {
+        if (!qt.isEmpty()) qt += QStringLiteral(";;");
+        QString patterns = parts[i + 1];
+        patterns.replace(u';', u' ');
+        const QString lower = patterns.toLower();
+        qt += parts[i] + QStringLiteral(" (") + patterns + (lower != patterns ? u' ' + lower : QString()) + u')';
+    }
+    return qt;
+}
 
 class WindowDialogs final : public Dialogs {
 public:
@@ -36,23 +54,29 @@ public:
         }
     }
 
-    std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override {
-        // "Arquivos .RB1|*.RB1" -> "Arquivos .RB1 (*.RB1 *.rb1)"
-        const QStringList parts = filter.split(u'|');
-        QString qtFilter;
-        for (int i = 0; i + 1 < parts.size(); i += 2) {
-            if (!qtFilter.isEmpty()) qtFilter += QStringLiteral(";;");
-            QString patterns = parts[i + 1];
-            patterns.replace(u';', u' ');
-            qtFilter += parts[i] + QStringLiteral(" (") + patterns + u' ' + patterns.toLower() + u')';
-        }
+    std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
+                                    const QString& initialFolder) override {
         // One file that need not exist yet: an open dialog that also takes a new name. Qt's own dialog, since
         // a native one may insist on an existing file.
-        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter);
+        QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (!initialFileName.isEmpty()) dialog.selectFile(initialFileName);
+        if (!initialFileName.isEmpty()) dialog.selectFile(QFileInfo(initialFileName).fileName());
+        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+        return dialog.selectedFiles().first();
+    }
+
+    std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                     const QString& initialFolder) override {
+        QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
+        dialog.setAcceptMode(QFileDialog::AcceptSave);
+        dialog.setFileMode(QFileDialog::AnyFile);
+        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        // "*.csv" -> "csv": a name typed without it gets it.
+        const QString padrao = filter.section(u'|', 1, 1).section(u';', 0, 0);
+        if (padrao.startsWith(QLatin1String("*."))) dialog.setDefaultSuffix(padrao.mid(2));
+        if (!suggestedName.isEmpty()) dialog.selectFile(suggestedName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
     }

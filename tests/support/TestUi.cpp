@@ -4,6 +4,7 @@
 #include "ops/SdkRep.h"
 #include "SimuladorTeste.h"
 #include "controls/MaskedEdit.h"
+#include "controls/RecentFolders.h"
 #include "ui/main/frmSDKVeltoRep.h"
 
 #include <QAbstractButton>
@@ -18,9 +19,18 @@ MessageButton TestDialogs::message(MessageKind kind, const QString& text, int bu
     return respostas.isEmpty() ? MessageButton::Ok : respostas.takeFirst();
 }
 
-std::optional<QString> TestDialogs::openFile(const QString& filter, const QString&) {
+std::optional<QString> TestDialogs::openFile(const QString& filter, const QString&, const QString& initialFolder) {
     filtros << filter;
+    pastasIniciais << initialFolder;
     return arquivos.isEmpty() ? std::nullopt : arquivos.takeFirst();
+}
+
+std::optional<QString> TestDialogs::escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                              const QString& initialFolder) {
+    filtros << filter;
+    nomesSugeridos << suggestedName;
+    pastasIniciais << initialFolder;
+    return salvar.isEmpty() ? std::nullopt : salvar.takeFirst();
 }
 
 std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QString& root) {
@@ -31,6 +41,8 @@ std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QS
 
 JanelaTeste::JanelaTeste(bool simulador) {
     FakeSdk::install();
+    // Each window starts a session: no folder remembered from another test.
+    RecentFolders::forgetAll();
     if (simulador) SimuladorTeste::instalar();
     UiServices::setDialogs(&dialogs);
     UiServices::setErrors(&erros);

@@ -22,14 +22,20 @@ public:
     QList<MessageButton> respostas; // answered in order; Ok when empty
     QList<std::optional<QString>> arquivos; // answers of openFile; cancelled when empty
     QList<std::optional<QString>> pastas;   // answers of chooseFolder; cancelled when empty
+    QList<std::optional<QString>> salvar;   // answers of escolherArquivoParaSalvar; cancelled when empty
     QList<Mensagem> mensagens;
     QStringList filtros;
     QStringList prompts;
-    QStringList raizes; // the roots chooseFolder was given
+    QStringList raizes;         // the roots chooseFolder was given
+    QStringList pastasIniciais; // the folders openFile and escolherArquivoParaSalvar were given
+    QStringList nomesSugeridos; // the names escolherArquivoParaSalvar was given
 
     MessageButton message(MessageKind kind, const QString& text, int buttons) override;
-    std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override;
+    std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
+                                    const QString& initialFolder) override;
     std::optional<QString> chooseFolder(const QString& prompt, const QString& root) override;
+    std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                     const QString& initialFolder) override;
 };
 
 class RecordingErrors final : public ErrorReport {

@@ -12,6 +12,7 @@
 #include "ui/main/pages/PaginaColeta.h"
 #include "ui/main/pages/PaginaConfiguracoes.h"
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
+#include "ui/main/pages/PaginaGeracaoRB1.h"
 #include "ui/main/pages/PaginaInformacoes.h"
 #include "ui/main/pages/PaginaPapel.h"
 #include "ui/main/pages/PaginaRelogio.h"
@@ -70,8 +71,11 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
     // The two file choosers first: the pages that use them are handed them.
-    opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
-    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
+    // The RB1 files' chooser opens where RB1 files were last written or read; the TLM files have their own.
+    opdSelecionarRB1 =
+        new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this, kPastaArquivosRB1);
+    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this,
+                                   QStringLiteral("TLM"));
     tbpRelogio = new PaginaRelogio(*this);
     tbpConfiguracoes = new PaginaConfiguracoes(*this, opdArquivoTLM);
     tbpColeta = new PaginaColeta(*this);
