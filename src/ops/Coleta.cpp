@@ -2,6 +2,7 @@
 
 #include "controls/LineListBox.h"
 #include "controls/UiServices.h"
+#include "ops/ProgressoColeta.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "util/Utils.h"
@@ -61,11 +62,15 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
     TVeltoRepPlusSDK* sdk = ConectarColeta(ctx, slot, c.listboxColeta);
     // 3. The first NSR (a text that is no integer ends the click here).
     qint64 nsr = Utils::StrToInt(txbNumNsr->text());
+    // The time and rate under way, then how the run ended.
+    ProgressoColeta progresso(c.lblProgressoColeta);
+    bool erro = false;
     // 4. One NSR per turn. Closing the window stops the run too: nobody would see the rest.
     while (!fim && !pararColeta && ctx.janela()->isVisible()) {
         if (sdk->SolicitarRegistroNsr(int(nsr)) != 0) {
             c.listboxColeta->insertAtTop(QStringLiteral("erro"));
             Pintar(c.listboxColeta);
+            erro = true;
             break;
         }
         const int status = AguardarStatus(ctx, *sdk, kLimiteEsperasColeta, &esperasSemRegistro);
@@ -78,8 +83,10 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
             Pintar(c.listboxColeta);
             c.lblNumeroRegistrosLidos->setText(QString::number(++lidos));
             Pintar(c.lblNumeroRegistrosLidos);
+            progresso.registro();
         } else {
             ++nsrSemRegistro;
+            progresso.turno();
         }
         c.lblMaiorData->setText(Texto(sdk->LerMaiorDataEntreRegistroLidos()));
         c.lblMenorData->setText(Texto(sdk->LerMenorDataEntreRegistroLidos()));
@@ -89,12 +96,16 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
         if (!fim && (nsrSemRegistro >= kLimiteNsrSemRegistro || esperasSemRegistro >= kLimiteEsperasSemRegistro)) {
             c.listboxColeta->insertAtTop(QStringLiteral("erro"));
             Pintar(c.listboxColeta);
+            erro = true;
             break;
         }
         UiServices::pump().processEvents();
         Pintar(ctx.janela());
-        // No NSR lies beyond the largest integer the SDK takes.
-        if (++nsr > std::numeric_limits<int>::max()) break;
+        // No NSR lies beyond the largest integer the SDK takes: a device that never reported its end.
+        if (++nsr > std::numeric_limits<int>::max()) {
+            erro = !fim;
+            break;
+        }
     }
     // 5. The end reached: header and trailer on top.
     if (fim) {
@@ -107,6 +118,8 @@ void ColetarRegistrosRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* 
     // 6-7.
     sdk->FinalizarLeitura();
     pararColeta = false;
+    // Stopped by "Parar" or by the window closing: interrupted.
+    progresso.terminar(fim ? DesfechoColeta::Concluida : erro ? DesfechoColeta::Erro : DesfechoColeta::Interrompida);
 }
 
 void ColetarRegistroNsrRep(ContextoOperacao& ctx, const RepSlot& slot, QLineEdit* txbNumNsr,

@@ -14,6 +14,8 @@ struct ControlesColeta {
     LineListBox* listboxColeta;
     QLabel* lblNumeroRegistrosLidos;
     QLabel *txbNumSerie, *lblMaiorData, *lblMenorData, *lblUltimaEmpresa;
+    // The full collection's time, rate and end (ops/ProgressoColeta.h); none when null.
+    QLabel* lblProgressoColeta = nullptr;
 };
 
 // Polls of LerStatusColeta a record may take before a run gives up on it.

@@ -32,6 +32,9 @@ void PaginaColeta::criarControles() {
                                          "lblNumeroRegistrosLidos2", 8, 8, 130, QStringLiteral("0"), 120);
     listboxColeta = listaDe(TabSheet1, "listboxColeta");
     listboxColeta2 = listaDe(TabSheet2, "listboxColeta2");
+    // Right of the count, up to the list's right edge: the list leaves no room below it.
+    lblProgressoColeta = label(TabSheet1, "lblProgressoColeta", QString(), 270, 8, 589);
+    lblProgressoColeta2 = label(TabSheet2, "lblProgressoColeta2", QString(), 270, 8, 589);
 
     aoClicar(btnColeta, [this] { btnColetaClick(); });
     aoClicar(btnColetaNsr, [this] { btnColetaNsrClick(); });
@@ -41,9 +44,9 @@ void PaginaColeta::criarControles() {
 
 void PaginaColeta::ligarInformacoes(const PaginaInformacoes& i) {
     controles = {{listboxColeta, lblNumeroRegistrosLidos, i.txbNumSerie, i.lblMaiorData, i.lblMenorData,
-                  i.lblUltimaEmpresa},
+                  i.lblUltimaEmpresa, lblProgressoColeta},
                  {listboxColeta2, lblNumeroRegistrosLidos2, i.txbNumSerie2, i.lblMaiorData2, i.lblMenorData2,
-                  i.lblUltimaEmpresa2}};
+                  i.lblUltimaEmpresa2, lblProgressoColeta2}};
 }
 
 void PaginaColeta::btnColetaClick() {
@@ -59,6 +62,8 @@ void PaginaColeta::btnLimparClick() {
     listboxColeta2->clear();
     lblNumeroRegistrosLidos->setText(QStringLiteral("0"));
     lblNumeroRegistrosLidos2->setText(QStringLiteral("0"));
+    lblProgressoColeta->clear();
+    lblProgressoColeta2->clear();
 }
 
 void PaginaColeta::btnPararColetaClick() {

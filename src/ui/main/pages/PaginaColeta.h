@@ -29,6 +29,8 @@ public:
     QWidget *TabSheet1, *TabSheet2;
     LineListBox *listboxColeta, *listboxColeta2;
     QLabel *lblNumeroRegistrosLidos, *lblNumeroRegistrosLidos2;
+    // A full collection's time, rate and end, on the row of the count.
+    QLabel *lblProgressoColeta, *lblProgressoColeta2;
 
     PorRep<ControlesColeta> controles;
 
