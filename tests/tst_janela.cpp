@@ -10,7 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QStatusBar>
+#include <QFrame>
 #include <QTabWidget>
 #include <QTest>
 

@@ -7,7 +7,7 @@
 #include "ui/main/frmSDKVeltoRep.h"
 
 #include <QLabel>
-#include <QStatusBar>
+#include <QFrame>
 #include <QTemporaryDir>
 #include <QTest>
 
@@ -83,7 +83,7 @@ void TstOrigemSdk::linhaNaBarraDeStatus() {
     JanelaTeste t;
     TfrmSDK& j = t.janela();
     j.lblSdk->setText(QStringLiteral("SDK: simulador (dados em /tmp/estado)"));
-    QCOMPARE(t.w<QStatusBar>("StatusBar1")->geometry(), QRect(0, 511, 918, j.height() - 511));
+    QCOMPARE(t.w<QFrame>("StatusBar1")->geometry(), QRect(0, 511, 918, j.height() - 511));
     QVERIFY(t.w<QLabel>("lblSdk")->isVisible());
     QVERIFY(j.StatusBar1->isAncestorOf(j.lblSdk));
 }

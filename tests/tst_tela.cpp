@@ -13,7 +13,7 @@
 #include <QScreen>
 #include <QScrollArea>
 #include <QScrollBar>
-#include <QStatusBar>
+#include <QFrame>
 #include <QTabWidget>
 #include <QTemporaryDir>
 #include <QTest>
@@ -23,6 +23,7 @@ class TstTela : public QObject {
 private slots:
     void abreNaTela();
     void paginasRolamQuandoNaoCabe();
+    void reducaoAoPainel_data();
     void reducaoAoPainel();
 };
 
@@ -78,13 +79,16 @@ void TstTela::paginasRolamQuandoNaoCabe() {
     // The pages keep their design size and places whatever the window's.
     QCOMPARE(j.conteudo->size(), QSize(918, 511));
     QCOMPARE(j.PageControl1->geometry(), QRect(8, 48, 897, 449));
-    QScrollBar* h = j.rolagem->horizontalScrollBar();
-    QScrollBar* v = j.rolagem->verticalScrollBar();
     if (telaGrande()) {
-        QVERIFY(!h->isVisible());
-        QVERIFY(!v->isVisible());
+        // No scroll area at all: the content at the window's top left.
+        QVERIFY(!j.rolagem);
+        QCOMPARE(j.conteudo->parentWidget(), &j);
+        QCOMPARE(j.conteudo->pos(), QPoint(0, 0));
         return;
     }
+    QVERIFY(j.rolagem);
+    QScrollBar* h = j.rolagem->horizontalScrollBar();
+    QScrollBar* v = j.rolagem->verticalScrollBar();
     QVERIFY(j.width() < 918 || j.height() < 511 + j.StatusBar1->height());
     QVERIFY(h->isVisible() || v->isVisible());
     // The operator reaches every control: the far corner of the first page, then the header again.
@@ -97,9 +101,19 @@ void TstTela::paginasRolamQuandoNaoCabe() {
     QVERIFY(emVista(j, j.lblIP));
 }
 
+void TstTela::reducaoAoPainel_data() {
+    QTest::addColumn<bool>("doOperador");
+    // As the program makes an unattended run's window: neither status bar nor scroll area.
+    QTest::newRow("janela da execução automática") << false;
+    // The panel covers them too.
+    QTest::newRow("janela do operador") << true;
+}
+
 void TstTela::reducaoAoPainel() {
+    QFETCH(bool, doOperador);
     FakeSdk::install();
     TfrmSDK janela;
+    if (doOperador) janela.PrepararParaOperador(QStringLiteral("SDK: simulador"));
     janela.aoAtivarSemMarcador = [&janela] { ExecucaoAutomatica::Executar(janela); };
     // No marker: the activation starts an unattended run, which reduces the window and ends there, as the
     // operation is no number.
@@ -109,7 +123,7 @@ void TstTela::reducaoAoPainel() {
     QTRY_COMPARE(janela.size(), QSize(401, 89));
     QCOMPARE(janela.Panel8->geometry(), QRect(0, 0, 401, 89));
     QVERIFY(janela.Panel8->isVisible());
-    // The panel and nothing else: the scroll area and the status bar lie under it.
+    // The panel and nothing else.
     QCOMPARE(janela.grab().toImage(), janela.Panel8->grab().toImage());
     FakeSdk::instance().reset();
 }

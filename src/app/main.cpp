@@ -12,7 +12,6 @@
 #include "util/Utils.h"
 
 #include <QApplication>
-#include <QLabel>
 #include <QEvent>
 #include <QTimer>
 #include <cstdio>
@@ -117,7 +116,8 @@ int main(int argc, char* argv[]) {
     {
         // 3. The main window, its creation handler included.
         TfrmSDK janela;
-        janela.lblSdk->setText(origemSdk);
+        // An operator's window: the status bar, and the window fitted to the screen.
+        if (interativo) janela.PrepararParaOperador(origemSdk);
         // The run an activation starts when the fields hold no marker.
         janela.aoAtivarSemMarcador = [&janela] { ExecucaoAutomatica::Executar(janela); };
         // 4-6. The fields from the arguments.

@@ -3,6 +3,10 @@
 #include "controls/SpinField.h"
 #include "controls/StringGrid.h"
 
+#include <algorithm>
+#include <array>
+#include <vector>
+
 namespace {
 // The width a text takes at a font, as a label draws it (no margin, no indent).
 int textWidth(const QFont& font, const QString& text) {
@@ -11,6 +15,43 @@ int textWidth(const QFont& font, const QString& text) {
     for (const QString& line : text.split(u'\n'))
         w = qMax(w, fm.horizontalAdvance(line));
     return w;
+}
+
+// The advance of a Latin character at a font, each measured once per font: the many captions of a page are
+// found narrow enough without shaping their texts, which would cost more than the controls themselves.
+qreal avanco(const QFont& font, QChar c) {
+    struct Tabela {
+        QFont font;
+        std::array<qreal, 0x250> avancos;
+    };
+    static std::vector<Tabela> tabelas;
+    auto t = std::find_if(tabelas.begin(), tabelas.end(), [&](const Tabela& x) { return x.font == font; });
+    if (t == tabelas.end()) {
+        tabelas.push_back({font, {}});
+        tabelas.back().avancos.fill(-1);
+        t = tabelas.end() - 1;
+    }
+    qreal& a = t->avancos[c.unicode()];
+    if (a < 0) a = QFontMetricsF(font).horizontalAdvance(c);
+    return a;
+}
+
+// Whether the text, on one line, takes at most `width` pixels at the font. The advances of its characters
+// added up first: for the console's Latin texts that is never less than the shaped width (kerning only
+// brings letters closer). The shaped width only where the sum comes close, or for other characters.
+bool fits(const QFont& font, const QString& text, int width) {
+    qreal soma = 0;
+    for (const QChar c : text) {
+        if (c.unicode() >= 0x250 || c == u'\n') return textWidth(font, text) <= width;
+        soma += avanco(font, c);
+    }
+    return soma + 1 <= width || textWidth(font, text) <= width;
+}
+
+// A button's or a check box's text leaves far more room than its frame, box and margins take: its size
+// hint, which polishes the widget and asks the style, is not needed to know it fits.
+bool comFolga(const QWidget* w, const QString& text, int width) {
+    return fits(w->font(), text, width - 3 * w->fontMetrics().height());
 }
 
 template <class W>
@@ -29,14 +70,14 @@ QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int 
     auto* l = new QLabel(text, parent);
     if (w < 0)
         w = qMax(l->sizeHint().width(), 8);
-    else if (!text.isEmpty())
-        w = qMax(w, textWidth(l->font(), text));
+    else if (!text.isEmpty() && !fits(l->font(), text, w))
+        w = textWidth(l->font(), text);
     return place(l, name, x, y, w, h);
 }
 
 QPushButton* Form::button(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* b = new QPushButton(text, parent);
-    return place(b, name, x, y, qMax(w, b->sizeHint().width()), h);
+    return place(b, name, x, y, comFolga(b, text, w) ? w : qMax(w, b->sizeHint().width()), h);
 }
 
 QLineEdit* Form::edit(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
@@ -51,7 +92,7 @@ SpinField* Form::spin(QWidget* parent, const char* name, int value, int x, int y
 
 QCheckBox* Form::check(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* c = new QCheckBox(text, parent);
-    return place(c, name, x, y, qMax(w, c->sizeHint().width()), h);
+    return place(c, name, x, y, comFolga(c, text, w) ? w : qMax(w, c->sizeHint().width()), h);
 }
 
 QGroupBox* Form::group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h) {
@@ -73,7 +114,8 @@ QListWidget* Form::list(QWidget* parent, const char* name, int x, int y, int w, 
     return place(l, name, x, y, w, h);
 }
 
-QPlainTextEdit* Form::memo(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
+QPlainTextEdit* Form::memo(QWidget* parent, const char* name, const QString& text, int x, int y, int w,
+                           int h) {
     auto* m = new QPlainTextEdit(text, parent);
     m->setLineWrapMode(QPlainTextEdit::NoWrap);
     return place(m, name, x, y, w, h);
@@ -90,15 +132,15 @@ QWidget* Form::tab(QTabWidget* pages, const char* name, const QString& caption) 
     return page;
 }
 
-StringGrid* Form::grid(QWidget* parent, const char* name, int cols, int rows, int fixedRows, int fixedCols, int x,
-                       int y, int w, int h) {
+StringGrid* Form::grid(QWidget* parent, const char* name, int cols, int rows, int fixedRows, int fixedCols,
+                       int x, int y, int w, int h) {
     return place(new StringGrid(cols, rows, fixedRows, fixedCols, parent), name, x, y, w, h);
 }
 
 Form::CaptionColumn Form::captionColumn(const QWidget* parent, const QStringList& captions, int designWidth) {
     int w = designWidth;
     for (const QString& c : captions)
-        w = qMax(w, textWidth(parent->font(), c));
+        if (!fits(parent->font(), c, w)) w = textWidth(parent->font(), c);
     return {designWidth, w};
 }
 

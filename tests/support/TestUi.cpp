@@ -49,8 +49,9 @@ JanelaTeste::JanelaTeste(bool simulador) {
     UiServices::setSleeper(&sono);
     UiServices::setRepainter(&pinturas);
     m_janela = std::make_unique<TfrmSDK>();
-    // An interactive start, as with no arguments.
+    // An interactive start, as with no arguments: the operator's window.
     Entrada::PreencherCampos(*m_janela, Entrada::ArgumentosPosicionais({QStringLiteral("SDKVeltoRep")}));
+    m_janela->PrepararParaOperador(QStringLiteral("SDK: simulador"));
     m_janela->show();
     QCoreApplication::processEvents(); // the first showing's activation
 }

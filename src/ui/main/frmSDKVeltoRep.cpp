@@ -28,7 +28,6 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
-#include <QStatusBar>
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
@@ -44,16 +43,12 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     fonte.setStyleHint(QFont::SansSerif);
     setFont(fonte);
 
-    // The header and the pages lie on a content widget of the design size, in a scroll area without a frame
-    // that shows scroll bars only when the window is smaller than that. In it before its controls are made,
-    // so that they measure their texts in the window's font.
-    rolagem = new QScrollArea(this);
-    rolagem->setObjectName(QStringLiteral("rolagem"));
-    rolagem->setFrameShape(QFrame::NoFrame);
-    conteudo = new QWidget;
+    // The header and the pages lie on a content widget of the design size, at the window's top left; on a
+    // screen too small for the window it moves into a scroll area (AjustarATela). On the window before its
+    // controls are made, so that they measure their texts in the window's font.
+    conteudo = new QWidget(this);
     conteudo->setObjectName(QStringLiteral("conteudo"));
-    conteudo->setFixedSize(kLarguraProjeto, kAlturaProjeto);
-    rolagem->setWidget(conteudo);
+    conteudo->setGeometry(0, 0, kLarguraProjeto, kAlturaProjeto);
 
     // Header
     lblIP = label(conteudo, "lblIP", QStringLiteral("IP1:"), 10, 11, 26);
@@ -121,19 +116,7 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     PageControl1->tabBar()->setStyleSheet(abasPequenas);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { UiServices::guarded([this] { PageControl1Change(); }); });
 
-    // The status bar, in the pages' font: which SDK answers.
-    StatusBar1 = new QStatusBar(this);
-    StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
-    StatusBar1->setFont(QApplication::font());
-    StatusBar1->setSizeGripEnabled(false);
-    lblSdk = new QLabel(StatusBar1);
-    lblSdk->setObjectName(QStringLiteral("lblSdk"));
-    // A folder or library path to copy.
-    lblSdk->setTextInteractionFlags(Qt::TextSelectableByMouse);
-    StatusBar1->addWidget(lblSdk, 1);
-    m_alturaBarra = StatusBar1->sizeHint().height();
-
-    // Progress panel, above the pages and the status bar
+    // Progress panel, above the pages
     auto* painel = new QFrame(this);
     painel->setObjectName(QStringLiteral("Panel8"));
     painel->setFrameShape(QFrame::Panel);
@@ -159,9 +142,41 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
 
-    AjustarATela();
+    // Its design size, centred on the screen; an operator's window is fitted to the screen later
+    // (PrepararParaOperador), an unattended run's is reduced to its progress panel.
+    setFixedSize(kLarguraProjeto, kAlturaProjeto);
+    posicionar(QMargins());
 
     FormCreate();
+}
+
+void TfrmSDK::PrepararParaOperador(const QString& origemSdk) {
+    // The status bar, in the pages' font: a sunken line along the bottom with its text, no layout.
+    if (!StatusBar1) {
+        StatusBar1 = new QFrame(this);
+        StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+        StatusBar1->setFont(QApplication::font());
+        StatusBar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->stackUnder(Panel8);
+        lblSdk = new QLabel(StatusBar1);
+        lblSdk->setObjectName(QStringLiteral("lblSdk"));
+        m_alturaBarra = StatusBar1->fontMetrics().height() + 6;
+        if (isVisible()) StatusBar1->show();
+    }
+    lblSdk->setText(origemSdk);
+    AjustarATela();
+}
+
+void TfrmSDK::posicionar(const QMargins& moldura) {
+    const QScreen* tela = screen();
+    if (!tela) return;
+    // Centred on the screen's available area, its top-left corner on it.
+    const QRect area = tela->availableGeometry();
+    const QSize externa = size().grownBy(moldura);
+    QPoint canto = area.center() - QPoint(externa.width() / 2, externa.height() / 2) + QPoint(1, 1);
+    canto.setX(qMax(canto.x(), area.left()));
+    canto.setY(qMax(canto.y(), area.top()));
+    move(canto);
 }
 
 void TfrmSDK::AjustarATela() {
@@ -169,8 +184,7 @@ void TfrmSDK::AjustarATela() {
     const QScreen* tela = screen();
     if (!tela) {
         setFixedSize(cheia);
-        dispor();
-        return;
+        return dispor();
     }
     const QRect area = tela->availableGeometry();
     // The frame the window system adds: known once the window is on screen, a title bar and thin borders
@@ -182,23 +196,29 @@ void TfrmSDK::AjustarATela() {
     if (cheia.width() <= cabe.width() && cheia.height() <= cabe.height()) {
         setFixedSize(cheia);
     } else {
+        // The content scrolls, in an area without a frame. Made only here: a window that fits pays nothing.
+        if (!rolagem) {
+            rolagem = new QScrollArea(this);
+            rolagem->setObjectName(QStringLiteral("rolagem"));
+            rolagem->setFrameShape(QFrame::NoFrame);
+            rolagem->setWidget(conteudo);
+            rolagem->stackUnder(StatusBar1 ? StatusBar1 : Panel8);
+            if (isVisible()) rolagem->show();
+        }
         // As large as the screen allows, never larger than the design; the operator may make it smaller.
         setMinimumSize(cheia.boundedTo(QSize(240, 160)));
         setMaximumSize(cheia);
         resize(cheia.boundedTo(cabe).expandedTo(minimumSize()));
     }
     dispor();
-    // Centred on the screen's available area, its top-left corner on it.
-    const QSize externa = size().grownBy(moldura);
-    QPoint canto = area.center() - QPoint(externa.width() / 2, externa.height() / 2) + QPoint(1, 1);
-    canto.setX(qMax(canto.x(), area.left()));
-    canto.setY(qMax(canto.y(), area.top()));
-    move(canto);
+    posicionar(moldura);
 }
 
 void TfrmSDK::dispor() {
-    rolagem->setGeometry(0, 0, width(), qMax(0, height() - m_alturaBarra));
+    if (rolagem) rolagem->setGeometry(0, 0, width(), qMax(0, height() - m_alturaBarra));
+    if (!StatusBar1) return;
     StatusBar1->setGeometry(0, height() - m_alturaBarra, width(), m_alturaBarra);
+    lblSdk->setGeometry(StatusBar1->contentsRect().adjusted(3, 0, -3, 0));
 }
 
 void TfrmSDK::resizeEvent(QResizeEvent* e) {

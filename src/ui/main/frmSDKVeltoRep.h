@@ -1,7 +1,7 @@
 // TfrmSDK, the main window frmSDK: the header with the connection fields every operation reads, the
 // eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer;
 // below them a status bar naming who serves the device SDK. The header and the pages lie on a content
-// widget of the design size inside a scroll area: a screen too small for the window scrolls them.
+// widget of the design size, which a screen too small for the window puts in a scroll area.
 #pragma once
 
 #include "ops/Operacao.h"
@@ -11,10 +11,11 @@
 #include <functional>
 
 class QLabel;
+class QMargins;
 class QLineEdit;
 class QProgressBar;
 class QScrollArea;
-class QStatusBar;
+class QFrame;
 class QTabWidget;
 class QTimer;
 class MaskedEdit;
@@ -65,6 +66,9 @@ public:
     static constexpr int kLarguraProjeto = 918;
     static constexpr int kAlturaProjeto = 511;
 
+    // The operator's window: the status bar below the design area with the line naming who answers the
+    // SDK, and the window fitted to the screen (AjustarATela). An unattended run's window has neither.
+    void PrepararParaOperador(const QString& origemSdk);
     // Sizes the window to its design size with the status bar, or, on a screen whose available area is
     // smaller, to that area with scroll bars; and places it centred, its top-left corner on the screen.
     void AjustarATela();
@@ -96,12 +100,13 @@ public:
     OpenDialog *opdSelecionarRB1, *opdArquivoTLM;
     QTimer* Timer1;
 
-    // The header and the pages, and the scroll area they lie in.
+    // The header and the pages; the scroll area they lie in on a screen too small for the window (none
+    // otherwise).
     QWidget* conteudo;
-    QScrollArea* rolagem;
-    // The status bar and its line: which SDK answers (the program fills it in).
-    QStatusBar* StatusBar1;
-    QLabel* lblSdk;
+    QScrollArea* rolagem = nullptr;
+    // The status bar and its line: which SDK answers (PrepararParaOperador; none before).
+    QFrame* StatusBar1 = nullptr;
+    QLabel* lblSdk = nullptr;
 
 protected:
     void changeEvent(QEvent* e) override;
@@ -120,6 +125,8 @@ private:
     void ativar();
     // The scroll area over the status bar, both the window's width.
     void dispor();
+    // Centred on the screen's available area, the window system's frame counted, top-left on the screen.
+    void posicionar(const QMargins& moldura);
     int m_alturaBarra = 0;
 };
 
