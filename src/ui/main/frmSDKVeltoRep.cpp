@@ -28,6 +28,7 @@
 #include <QProgressBar>
 #include <QScreen>
 #include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
 #include <QWindow>
@@ -205,10 +206,15 @@ void TfrmSDK::AjustarATela() {
             rolagem->stackUnder(StatusBar1 ? StatusBar1 : Panel8);
             if (isVisible()) rolagem->show();
         }
-        // As large as the screen allows, never larger than the design; the operator may make it smaller.
+        // As large as the screen allows, never larger than the design with a scroll bar where one is
+        // needed (a bar along a side that fits takes room of its own, so that the other is not needed
+        // too); the operator may make it smaller.
+        const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rolagem);
+        const QSize comBarras = cheia + QSize(cheia.height() > cabe.height() ? barra : 0,
+                                              cheia.width() > cabe.width() ? barra : 0);
         setMinimumSize(cheia.boundedTo(QSize(240, 160)));
-        setMaximumSize(cheia);
-        resize(cheia.boundedTo(cabe).expandedTo(minimumSize()));
+        setMaximumSize(comBarras);
+        resize(comBarras.boundedTo(cabe).expandedTo(minimumSize()));
     }
     dispor();
     posicionar(moldura);
