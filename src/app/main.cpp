@@ -5,6 +5,7 @@
 #include "app/ExecucaoAutomatica.h"
 #include "app/IntegracaoDesktop.h"
 #include "app/OrigemSdk.h"
+#include "controls/FormBuilder.h"
 #include "bio/LNControle.h"
 #include "ops/SdkRep.h"
 #include "sim/nitgen/SimNitgen.h"
@@ -109,6 +110,8 @@ int main(int argc, char* argv[]) {
     // An operator's console unless the arguments ask for an unattended run.
     const bool interativo = !automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#");
     const QString origemSdk = OrigemSdk::Registrar(interativo);
+    // Nobody sees an unattended run's pages: their captions are left at their design widths.
+    Form::setTextFitting(interativo);
     // The simulated Nitgen reader object, unless VELTOREP_SIM_NITGEN switches it off.
     SimNitgen::registrar();
 

@@ -8,6 +8,8 @@
 #include <vector>
 
 namespace {
+bool g_medirTextos = true;
+
 // The width a text takes at a font, as a label draws it (no margin, no indent).
 int textWidth(const QFont& font, const QString& text) {
     int w = 0;
@@ -40,6 +42,7 @@ qreal avanco(const QFont& font, QChar c) {
 // added up first: for the console's Latin texts that is never less than the shaped width (kerning only
 // brings letters closer). The shaped width only where the sum comes close, or for other characters.
 bool fits(const QFont& font, const QString& text, int width) {
+    if (!g_medirTextos) return true;
     qreal soma = 0;
     for (const QChar c : text) {
         if (c.unicode() >= 0x250 || c == u'\n') return textWidth(font, text) <= width;
@@ -65,6 +68,10 @@ W* place(W* w, const char* name, int x, int y, int width, int height) {
     return w;
 }
 } // namespace
+
+void Form::setTextFitting(bool on) {
+    g_medirTextos = on;
+}
 
 QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* l = new QLabel(text, parent);
