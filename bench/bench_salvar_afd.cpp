@@ -41,9 +41,13 @@ public:
         std::fprintf(stderr, "bench_salvar_afd: %s\n", qPrintable(text));
         return MessageButton::Ok;
     }
-    std::optional<QString> openFile(const QString&, const QString&) override { return std::nullopt; }
+    std::optional<QString> openFile(const QString&, const QString&, const QString&) override {
+        return std::nullopt;
+    }
     std::optional<QString> chooseFolder(const QString&, const QString&) override { return std::nullopt; }
-    std::optional<QString> saveFile(const QString&, const QString&) override { return destino; }
+    std::optional<QString> escolherArquivoParaSalvar(const QString&, const QString&, const QString&) override {
+        return destino;
+    }
 };
 
 struct Medida {

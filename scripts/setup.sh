@@ -1,8 +1,9 @@
 #!/usr/bin/env bash
 # Installs the Debian packages a path needs, when some are missing:
-#   setup.sh [run] [test] [fuzz] [package]      (no argument: run)
+#   setup.sh [run] [test] [fuzz] [package] [screenshots]      (no argument: run)
 # run: build and open the console; test: run plus the metadata validators of the suite; fuzz: the clang
-# libFuzzer toolchain of fuzz/build.sh; package: run plus what builds and checks the .deb.
+# libFuzzer toolchain of fuzz/build.sh; package: run plus what builds and checks the .deb; screenshots: run
+# plus the virtual X server scripts/screenshots.sh draws the window on.
 set -euo pipefail
 
 run=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev
@@ -10,6 +11,7 @@ run=(cmake ninja-build g++ ccache qt6-base-dev qt6-base-dev-tools libgl-dev
 test=("${run[@]}" desktop-file-utils appstream man-db)
 fuzz=(clang libclang-rt-14-dev)
 package=("${run[@]}" dpkg-dev file lintian desktop-file-utils appstream man-db)
+screenshots=("${run[@]}" xvfb xauth)
 
 [ $# -gt 0 ] || set -- run
 packages=()
@@ -19,7 +21,8 @@ for path in "$@"; do
     test) packages+=("${test[@]}") ;;
     fuzz) packages+=("${fuzz[@]}") ;;
     package) packages+=("${package[@]}") ;;
-    *) echo "setup.sh: unknown path '$path' (run, test, fuzz, package)" >&2; exit 2 ;;
+    screenshots) packages+=("${screenshots[@]}") ;;
+    *) echo "setup.sh: unknown path '$path' (run, test, fuzz, package, screenshots)" >&2; exit 2 ;;
   esac
 done
 

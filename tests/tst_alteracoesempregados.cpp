@@ -121,7 +121,11 @@ void TstAlteracoesEmpregados::textosDeStatus() {
     QCOMPARE(linha(g, 0), (QStringList{"Pis", "Status"}));
     QCOMPARE(linha(g, 1), (QStringList{"98765432100", texto}));
     QCOMPARE(g->ColWidth(1), 200);
-    QCOMPARE(g->ColWidth(2), 120);
+    // The design width, widened where a status text needs more (tst_textos: it shows whole).
+    if (texto.isEmpty())
+        QCOMPARE(g->ColWidth(2), 120);
+    else
+        QVERIFY(g->ColWidth(2) >= 120);
     QCOMPARE(t.texto(o.quantidadeRep1), QStringLiteral("Quantidade: 1"));
     QCOMPARE(t.sdk().de("LerResultado").first().args, QVariantList{0});
 }

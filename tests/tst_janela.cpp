@@ -10,6 +10,7 @@
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
+#include <QFrame>
 #include <QTabWidget>
 #include <QTest>
 
@@ -33,7 +34,7 @@ void TstJanela::molduraEPaginas() {
     JanelaTeste t;
     TfrmSDK& j = t.janela();
     QCOMPARE(j.windowTitle(), QStringLiteral("Tarvix - Velto"));
-    QCOMPARE(j.size(), QSize(918, 511));
+    QCOMPARE(j.size(), QSize(918, 511 + j.StatusBar1->height()));
     const QStringList esperadas{"Relógio", "Configurações", "Coleta", "Informações Recuperadas", "Papel", "Bio",
                                 "Configurações Avançadas", "Alteracoes Empregados", "Solicitar dados do REP",
                                 "Arquivos RB1", "Chave Pública"};

@@ -73,16 +73,20 @@ void TstLineListBox::linhasNoTopoPintadasComoUmaRepintura_data() {
     QTest::addColumn<int>("selecionada"); // -1: none
     QTest::addColumn<int>("horizontal");  // horizontal scroll position
     QTest::addColumn<bool>("rolada");     // scrolled away from the top
-    QTest::newRow("no topo") << -1 << 0 << false;
-    QTest::newRow("com seleção") << 2 << 0 << false;
-    QTest::newRow("rolada para a direita") << -1 << 40 << false;
-    QTest::newRow("longe do topo") << -1 << 0 << true;
+    QTest::addColumn<int>("estendida");   // lines added to the selection below it with Shift+Down
+    QTest::newRow("no topo") << -1 << 0 << false << 0;
+    QTest::newRow("com seleção") << 2 << 0 << false << 0;
+    QTest::newRow("rolada para a direita") << -1 << 40 << false << 0;
+    QTest::newRow("longe do topo") << -1 << 0 << true << 0;
+    QTest::newRow("várias linhas selecionadas") << 3 << 0 << false << 4;
+    QTest::newRow("seleção fora de vista") << 20 << 0 << false << 2;
 }
 
 void TstLineListBox::linhasNoTopoPintadasComoUmaRepintura() {
     QFETCH(int, selecionada);
     QFETCH(int, horizontal);
     QFETCH(bool, rolada);
+    QFETCH(int, estendida);
     LineListBox l;
     l.resize(320, 140);
     l.show();
@@ -90,6 +94,9 @@ void TstLineListBox::linhasNoTopoPintadasComoUmaRepintura() {
     for (int i = 0; i < 30; ++i)
         l.insertAtTop(QStringLiteral("linha %1").arg(i));
     l.setCurrentRow(selecionada);
+    for (int i = 0; i < estendida; ++i)
+        QTest::keyClick(&l, Qt::Key_Down, Qt::ShiftModifier);
+    l.verticalScrollBar()->setValue(0);
     l.horizontalScrollBar()->setValue(horizontal);
     if (rolada) l.verticalScrollBar()->setValue(5);
     QVERIFY(telaIgualARepintura(l));

@@ -4,10 +4,11 @@
 #include "app/Entrada.h"
 #include "app/ExecucaoAutomatica.h"
 #include "app/IntegracaoDesktop.h"
+#include "app/OrigemSdk.h"
 #include "app/ValidacaoAfd.h"
+#include "controls/FormBuilder.h"
 #include "bio/LNControle.h"
 #include "ops/SdkRep.h"
-#include "sim/SdkServerRegistration.h"
 #include "sim/nitgen/SimNitgen.h"
 #include "ui/main/frmSDKVeltoRep.h"
 #include "util/Utils.h"
@@ -110,9 +111,11 @@ int main(int argc, char* argv[]) {
     QApplication app(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
     IntegracaoDesktop::Preparar(app);
-    std::string erro;
-    if (!SdkServerRegistration::registerFromEnvironment(&erro))
-        std::fprintf(stderr, "SDKVeltoRep: VELTOREP_SDK_LIBRARY: %s\n", erro.c_str());
+    // An operator's console unless the arguments ask for an unattended run.
+    const bool interativo = !automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#");
+    const QString origemSdk = OrigemSdk::Registrar(interativo);
+    // Nobody sees an unattended run's pages: their captions are left at their design widths.
+    Form::setTextFitting(interativo);
     // The simulated Nitgen reader object, unless VELTOREP_SIM_NITGEN switches it off.
     SimNitgen::registrar();
 
@@ -120,6 +123,8 @@ int main(int argc, char* argv[]) {
     {
         // 3. The main window, its creation handler included.
         TfrmSDK janela;
+        // An operator's window: the status bar, and the window fitted to the screen.
+        if (interativo) janela.PrepararParaOperador(origemSdk);
         // The run an activation starts when the fields hold no marker.
         janela.aoAtivarSemMarcador = [&janela] { ExecucaoAutomatica::Executar(janela); };
         // 4-6. The fields from the arguments.

@@ -1,5 +1,14 @@
 #include "controls/StringGrid.h"
 
+#include "controls/ResultFile.h"
+#include "controls/UiServices.h"
+#include "util/DelimitedText.h"
+
+#include <QAbstractItemDelegate>
+#include <QAction>
+#include <QClipboard>
+#include <QGuiApplication>
+#include <QKeyEvent>
 #include <QAbstractTableModel>
 #include <QBrush>
 #include <QHeaderView>
@@ -112,9 +121,19 @@ StringGrid::StringGrid(int colCount, int rowCount, int fixedRows, int fixedCols,
     verticalHeader()->setDefaultSectionSize(24);
     horizontalHeader()->setDefaultSectionSize(64);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
-    setSelectionMode(QAbstractItemView::SingleSelection);
+    setSelectionMode(QAbstractItemView::ExtendedSelection);
     setSelectionBehavior(QAbstractItemView::SelectItems);
     setWordWrap(false);
+
+    // The context menu; Ctrl+C works while the grid has the focus.
+    auto* copiar = new QAction(QStringLiteral("Copiar"), this);
+    copiar->setShortcut(QKeySequence::Copy);
+    copiar->setShortcutContext(Qt::WidgetShortcut);
+    connect(copiar, &QAction::triggered, this, [this] { UiServices::guarded([this] { CopySelection(); }); });
+    auto* salvar = new QAction(QStringLiteral("Salvar CSV..."), this);
+    connect(salvar, &QAction::triggered, this, [this] { UiServices::guarded([this] { SaveCsv(); }); });
+    addActions({copiar, salvar});
+    setContextMenuPolicy(Qt::ActionsContextMenu);
 }
 
 QString StringGrid::Cells(int col, int row) const {
@@ -123,6 +142,26 @@ QString StringGrid::Cells(int col, int row) const {
 
 void StringGrid::SetCells(int col, int row, const QString& text) {
     m_modelo->definir(col, row, text);
+    if (row < m_modelo->fixasL() && !text.isEmpty()) FitColToCell(col, row);
+}
+
+void StringGrid::SetColWidth(int col, int width) {
+    for (int r = 0; r < qMin(m_modelo->fixasL(), RowCount()); ++r)
+        if (!m_modelo->texto(col, r).isEmpty()) width = qMax(width, larguraCelula(col, r));
+    setColumnWidth(col, width);
+}
+
+void StringGrid::FitColToCell(int col, int row) {
+    if (col < 0 || col >= ColCount() || row < 0 || row >= RowCount()) return;
+    const int precisa = larguraCelula(col, row);
+    if (precisa > columnWidth(col)) setColumnWidth(col, precisa);
+}
+
+int StringGrid::larguraCelula(int col, int row) const {
+    const QModelIndex i = m_modelo->index(row, col);
+    QStyleOptionViewItem opt;
+    initViewItemOption(&opt);
+    return itemDelegateForIndex(i)->sizeHint(opt, i).width() + (showGrid() ? 1 : 0);
 }
 
 int StringGrid::RowCount() const {
@@ -151,4 +190,44 @@ void StringGrid::ClearDataCells(int fromCol) {
 
 QRect StringGrid::CellRect(int col, int row) const {
     return visualRect(m_modelo->index(row, col));
+}
+
+QString StringGrid::SelectedText() const {
+    const QItemSelection selecao = selectionModel()->selection();
+    if (selecao.isEmpty()) return QString();
+    int r0 = RowCount(), r1 = -1, c0 = ColCount(), c1 = -1;
+    for (const QItemSelectionRange& faixa : selecao) {
+        r0 = qMin(r0, faixa.top());
+        r1 = qMax(r1, faixa.bottom());
+        c0 = qMin(c0, faixa.left());
+        c1 = qMax(c1, faixa.right());
+    }
+    // One range (a block, a row, all): every cell in it is selected.
+    const bool bloco = selecao.size() == 1;
+    return DelimitedText::tsv(r1 - r0 + 1, c1 - c0 + 1, [&](int r, int c) {
+        const QModelIndex i = m_modelo->index(r0 + r, c0 + c);
+        return bloco || selecao.contains(i) ? m_modelo->texto(c0 + c, r0 + r) : QString();
+    });
+}
+
+void StringGrid::CopySelection() const {
+    const QString texto = SelectedText();
+    if (!selectionModel()->selection().isEmpty()) QGuiApplication::clipboard()->setText(texto);
+}
+
+QByteArray StringGrid::Csv() const {
+    const int deCol = qMin(FixedCols(), ColCount());
+    return DelimitedText::csv(RowCount(), ColCount() - deCol,
+                              [this, deCol](int r, int c) { return m_modelo->texto(deCol + c, r); });
+}
+
+void StringGrid::SaveCsv() {
+    ResultFile::save(QStringLiteral("Arquivos CSV|*.csv"), ResultFile::suggestedName(objectName(), "csv"),
+                     [this] { return Csv(); });
+}
+
+void StringGrid::keyPressEvent(QKeyEvent* e) {
+    // Without the shortcut (the window not active): the key itself.
+    if (e->matches(QKeySequence::Copy)) return CopySelection();
+    QTableView::keyPressEvent(e);
 }

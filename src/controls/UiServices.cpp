@@ -3,6 +3,7 @@
 #include "util/Exceptions.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QMessageBox>
@@ -13,17 +14,20 @@ namespace {
 
 QWidget* activeWindow() { return QApplication::activeWindow(); }
 
+QString pastaOuCasa(const QString& pasta) { return pasta.isEmpty() ? QDir::homePath() : pasta; }
+
 // "Arquivos .RB1|*.RB1" -> "Arquivos .RB1 (*.RB1 *.rb1)"
 QString qtFilter(const QString& filter) {
     const QStringList parts = filter.split(u'|');
-    QString qtFilter;
+    QString qt;
     for (int i = 0; i + 1 < parts.size(); i += 2) {
-        if (!qtFilter.isEmpty()) qtFilter += QStringLiteral(";;");
+        if (!qt.isEmpty()) qt += QStringLiteral(";;");
         QString patterns = parts[i + 1];
         patterns.replace(u';', u' ');
-        qtFilter += parts[i] + QStringLiteral(" (") + patterns + u' ' + patterns.toLower() + u')';
+        const QString lower = patterns.toLower();
+        qt += parts[i] + QStringLiteral(" (") + patterns + (lower != patterns ? u' ' + lower : QString()) + u')';
     }
-    return qtFilter;
+    return qt;
 }
 
 class WindowDialogs final : public Dialogs {
@@ -50,29 +54,29 @@ public:
         }
     }
 
-    std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override {
+    std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
+                                    const QString& initialFolder) override {
         // One file that need not exist yet: an open dialog that also takes a new name. Qt's own dialog, since
         // a native one may insist on an existing file.
-        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter(filter));
+        QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptOpen);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        if (!initialFileName.isEmpty() && QFileInfo(initialFileName).isDir())
-            dialog.setDirectory(initialFileName);
-        else if (!initialFileName.isEmpty())
-            dialog.selectFile(initialFileName);
+        if (!initialFileName.isEmpty()) dialog.selectFile(QFileInfo(initialFileName).fileName());
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
     }
 
-    std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override {
-        QFileDialog dialog(activeWindow(), QString(), QString(), qtFilter(filter));
+    std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                     const QString& initialFolder) override {
+        QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
         dialog.setAcceptMode(QFileDialog::AcceptSave);
         dialog.setFileMode(QFileDialog::AnyFile);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
-        const QFileInfo inicial(initialPath);
-        dialog.setDirectory(inicial.absolutePath());
-        dialog.selectFile(inicial.fileName());
+        // "*.csv" -> "csv": a name typed without it gets it.
+        const QString padrao = filter.section(u'|', 1, 1).section(u';', 0, 0);
+        if (padrao.startsWith(QLatin1String("*."))) dialog.setDefaultSuffix(padrao.mid(2));
+        if (!suggestedName.isEmpty()) dialog.selectFile(suggestedName);
         if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
         return dialog.selectedFiles().first();
     }

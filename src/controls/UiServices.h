@@ -18,14 +18,18 @@ public:
     virtual ~Dialogs() = default;
     // Shows a modal message; returns the button pressed (Cancel when the box was closed).
     virtual MessageButton message(MessageKind kind, const QString& text, int buttons) = 0;
-    // A file-open dialog for one file, which need not exist; filter in the "Label|*.EXT" form. An initial
-    // name that is a folder opens the dialog there. Empty when cancelled.
-    virtual std::optional<QString> openFile(const QString& filter, const QString& initialFileName) = 0;
-    // A file-save dialog, opened at `initialPath` (a folder and a suggested name); an existing file is
-    // replaced only when the operator confirms. Empty when cancelled.
-    virtual std::optional<QString> saveFile(const QString& filter, const QString& initialPath) = 0;
+    // A file-open dialog for one file, which need not exist; filter in the "Label|*.EXT" form. It opens at
+    // initialFolder (the home folder when empty) with initialFileName's name filled in. Empty when
+    // cancelled.
+    virtual std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
+                                            const QString& initialFolder = QString()) = 0;
     // A folder browser rooted at root; folders only, no button for making one. Empty when cancelled.
     virtual std::optional<QString> chooseFolder(const QString& prompt, const QString& root) = 0;
+    // A save dialog for one new or existing file (overwriting one is confirmed), filter in the
+    // "Label|*.EXT" form, opening at initialFolder with suggestedName filled in; a name typed without the
+    // filter's extension gets it. Empty when cancelled.
+    virtual std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                             const QString& initialFolder) = 0;
 };
 
 class ErrorReport {

@@ -63,6 +63,8 @@ std::optional<QString> MostrarResultadosPorEmpregado(TVeltoRepPlusSDK& sdk, cons
         if (sdk.LerResultado(i) != 0) continue;
         g->SetCells(1, i + 1, Texto(sdk.LerPis()));
         g->SetCells(2, i + 1, textoStatus(sdk.LerStatus()).value_or(QString()));
+        // The status texts are few and short: the column shows each whole.
+        g->FitColToCell(2, i + 1);
     }
     return std::nullopt;
 }

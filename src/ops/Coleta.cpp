@@ -2,6 +2,7 @@
 
 #include "controls/LineListBox.h"
 #include "controls/UiServices.h"
+#include "ops/ProgressoColeta.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
 #include "util/Utils.h"
@@ -25,7 +26,8 @@ int AguardarStatus(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, int limite) {
 // a repaint after each, the message loop turned after each NSR ("Parar" is seen there).
 class DestinoLista final : public DestinoColeta {
 public:
-    DestinoLista(ContextoOperacao& ctx, const ControlesColeta& c) : m_ctx(ctx), m_c(c) {}
+    DestinoLista(ContextoOperacao& ctx, const ControlesColeta& c)
+        : m_ctx(ctx), m_c(c), m_progresso(c.lblProgressoColeta) {}
     // Closing the window stops the run too: nobody would see the rest.
     bool continuar() override { return !pararColeta && m_ctx.janela()->isVisible(); }
     void aoEsperar() override { Pintar(m_ctx.janela()); }
@@ -35,6 +37,7 @@ public:
         Pintar(m_c.listboxColeta);
         m_c.lblNumeroRegistrosLidos->setText(QString::number(++m_lidos));
         Pintar(m_c.lblNumeroRegistrosLidos);
+        m_progresso.registro();
     }
     void aoLerInformacoes(const WideString& maiorData, const WideString& menorData,
                           const WideString& ultimaEmpresa) override {
@@ -47,6 +50,7 @@ public:
         Pintar(m_c.listboxColeta);
     }
     void aposNsr() override {
+        m_progresso.turno();
         UiServices::pump().processEvents();
         Pintar(m_ctx.janela());
     }
@@ -58,10 +62,19 @@ public:
         Pintar(m_ctx.janela());
     }
 
+    // How the run ended, on the progress line.
+    void terminar(FimColeta fim) {
+        m_progresso.terminar(fim == FimColeta::Concluida ? DesfechoColeta::Concluida
+                             : fim == FimColeta::Parada  ? DesfechoColeta::Interrompida
+                                                         : DesfechoColeta::Erro);
+    }
+
 private:
     ContextoOperacao& m_ctx;
     const ControlesColeta& m_c;
     int m_lidos = 0;
+    // The time and rate under way, then how the run ended.
+    ProgressoColeta m_progresso;
 };
 } // namespace
 
@@ -87,6 +100,7 @@ ColetaFeita ColetarNaLista(ContextoOperacao& ctx, TVeltoRepPlusSDK& sdk, qint64 
     DestinoLista destino(ctx, c);
     const ColetaFeita feita = ColetarRegistros(sdk, nsr, destino);
     pararColeta = false;
+    destino.terminar(feita.fim);
     return feita;
 }
 

@@ -15,6 +15,8 @@ struct ControlesColeta {
     LineListBox* listboxColeta;
     QLabel* lblNumeroRegistrosLidos;
     QLabel *txbNumSerie, *lblMaiorData, *lblMenorData, *lblUltimaEmpresa;
+    // The full collection's time, rate and end (ops/ProgressoColeta.h); none when null.
+    QLabel* lblProgressoColeta = nullptr;
 };
 
 // The full collection: from txbNumNsr's NSR on, until the device reports the end, a request fails, "Parar"

@@ -14,6 +14,7 @@ void Pintar(QWidget* w) {
 
 void Avisar(QLabel* lbl, const QString& texto) {
     lbl->setText(texto);
+    lbl->setToolTip(texto);
     Pintar(lbl);
 }
 

@@ -4,9 +4,11 @@
 #include "ops/SdkRep.h"
 #include "SimuladorTeste.h"
 #include "controls/MaskedEdit.h"
+#include "controls/RecentFolders.h"
 #include "ui/main/frmSDKVeltoRep.h"
 
 #include <QAbstractButton>
+#include <QDir>
 #include <QCoreApplication>
 #include <QLabel>
 #include <QLineEdit>
@@ -18,15 +20,20 @@ MessageButton TestDialogs::message(MessageKind kind, const QString& text, int bu
     return respostas.isEmpty() ? MessageButton::Ok : respostas.takeFirst();
 }
 
-std::optional<QString> TestDialogs::openFile(const QString& filter, const QString& initialFileName) {
+std::optional<QString> TestDialogs::openFile(const QString& filter, const QString& initialFileName,
+                                             const QString& initialFolder) {
     filtros << filter;
-    iniciais << initialFileName;
+    pastasIniciais << initialFolder;
+    iniciais << (initialFileName.isEmpty() ? initialFolder : QDir(initialFolder).filePath(initialFileName));
     return arquivos.isEmpty() ? std::nullopt : arquivos.takeFirst();
 }
 
-std::optional<QString> TestDialogs::saveFile(const QString& filter, const QString& initialPath) {
+std::optional<QString> TestDialogs::escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                              const QString& initialFolder) {
     filtros << filter;
-    iniciais << initialPath;
+    nomesSugeridos << suggestedName;
+    pastasIniciais << initialFolder;
+    iniciais << (suggestedName.isEmpty() ? initialFolder : QDir(initialFolder).filePath(suggestedName));
     return salvar.isEmpty() ? std::nullopt : salvar.takeFirst();
 }
 
@@ -38,14 +45,17 @@ std::optional<QString> TestDialogs::chooseFolder(const QString& prompt, const QS
 
 JanelaTeste::JanelaTeste(bool simulador) {
     FakeSdk::install();
+    // Each window starts a session: no folder remembered from another test.
+    RecentFolders::forgetAll();
     if (simulador) SimuladorTeste::instalar();
     UiServices::setDialogs(&dialogs);
     UiServices::setErrors(&erros);
     UiServices::setSleeper(&sono);
     UiServices::setRepainter(&pinturas);
     m_janela = std::make_unique<TfrmSDK>();
-    // An interactive start, as with no arguments.
+    // An interactive start, as with no arguments: the operator's window.
     Entrada::PreencherCampos(*m_janela, Entrada::ArgumentosPosicionais({QStringLiteral("SDKVeltoRep")}));
+    m_janela->PrepararParaOperador(QStringLiteral("SDK: simulador"));
     m_janela->show();
     QCoreApplication::processEvents(); // the first showing's activation
 }
@@ -66,9 +76,13 @@ QWidget* JanelaTeste::achar(const char* name) const {
     if (m_janela->objectName() == n) return m_janela.get();
     if (QWidget* w = m_janela->findChild<QWidget*>(n)) return w;
     // Pages make their controls when first needed: a control not found may lie on a page not made yet.
+    const_cast<JanelaTeste*>(this)->construirTodas();
+    return m_janela->findChild<QWidget*>(n);
+}
+
+void JanelaTeste::construirTodas() {
     for (int i = 0; i < m_janela->PageControl1->count(); ++i)
         if (auto* p = qobject_cast<Pagina*>(m_janela->PageControl1->widget(i))) p->construir();
-    return m_janela->findChild<QWidget*>(n);
 }
 
 QString JanelaTeste::texto(const char* labelName) const {

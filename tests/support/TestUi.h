@@ -22,17 +22,22 @@ public:
     QList<MessageButton> respostas; // answered in order; Ok when empty
     QList<std::optional<QString>> arquivos; // answers of openFile; cancelled when empty
     QList<std::optional<QString>> pastas;   // answers of chooseFolder; cancelled when empty
-    QList<std::optional<QString>> salvar;   // answers of saveFile; cancelled when empty
+    QList<std::optional<QString>> salvar;   // answers of escolherArquivoParaSalvar; cancelled when empty
     QList<Mensagem> mensagens;
     QStringList filtros;
     QStringList prompts;
-    QStringList raizes; // the roots chooseFolder was given
-    QStringList iniciais; // the initial names openFile and saveFile were given, in order
+    QStringList raizes;         // the roots chooseFolder was given
+    QStringList pastasIniciais; // the folders openFile and escolherArquivoParaSalvar were given
+    QStringList nomesSugeridos; // the names escolherArquivoParaSalvar was given
+    // The folder and name a chooser opened with, joined (the folder alone when no name was given), in order.
+    QStringList iniciais;
 
     MessageButton message(MessageKind kind, const QString& text, int buttons) override;
-    std::optional<QString> openFile(const QString& filter, const QString& initialFileName) override;
+    std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
+                                    const QString& initialFolder) override;
     std::optional<QString> chooseFolder(const QString& prompt, const QString& root) override;
-    std::optional<QString> saveFile(const QString& filter, const QString& initialPath) override;
+    std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
+                                                     const QString& initialFolder) override;
 };
 
 class RecordingErrors final : public ErrorReport {
@@ -74,6 +79,8 @@ public:
     void digitarCpf(const QString& digitos);
     void clicar(const char* buttonName);
     void definirTexto(const char* editName, const QString& text);
+    // Makes the controls of every page (a page makes them when first needed).
+    void construirTodas();
 
     TestDialogs dialogs;
     RecordingErrors erros;

@@ -12,6 +12,7 @@
 #include "ui/main/pages/PaginaColeta.h"
 #include "ui/main/pages/PaginaConfiguracoes.h"
 #include "ui/main/pages/PaginaConfiguracoesAvancadas.h"
+#include "ui/main/pages/PaginaGeracaoRB1.h"
 #include "ui/main/pages/PaginaInformacoes.h"
 #include "ui/main/pages/PaginaPapel.h"
 #include "ui/main/pages/PaginaRelogio.h"
@@ -22,11 +23,15 @@
 #include <QComboBox>
 #include <QEvent>
 #include <QFrame>
-#include <QGuiApplication>
-#include <QScreen>
+#include <QApplication>
+#include <QLabel>
 #include <QProgressBar>
+#include <QScreen>
+#include <QScrollArea>
+#include <QStyle>
 #include <QTabBar>
 #include <QTimer>
+#include <QWindow>
 
 TfrmSDK* frmSDK = nullptr;
 
@@ -38,26 +43,35 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     QFont fonte(QStringLiteral("MS Sans Serif"), 8);
     fonte.setStyleHint(QFont::SansSerif);
     setFont(fonte);
-    setFixedSize(918, 511);
+
+    // The header and the pages lie on a content widget of the design size, at the window's top left; on a
+    // screen too small for the window it moves into a scroll area (AjustarATela). On the window before its
+    // controls are made, so that they measure their texts in the window's font.
+    conteudo = new QWidget(this);
+    conteudo->setObjectName(QStringLiteral("conteudo"));
+    conteudo->setGeometry(0, 0, kLarguraProjeto, kAlturaProjeto);
 
     // Header
-    lblIP = label(this, "lblIP", QStringLiteral("IP1:"), 10, 11, 26);
-    txtIP1 = edit(this, "txtIP1", QStringLiteral("192.168.1.1"), 37, 8, 111);
-    Label2 = label(this, "Label2", QStringLiteral("IP2:"), 152, 11, 26);
-    txbIp2 = edit(this, "txbIp2", QString(), 178, 8, 111);
-    Label15 = label(this, "Label15", QStringLiteral("CPF:"), 322, 9, 30);
-    mskCpfResponsavel = new MaskedEdit(QStringLiteral("000.000.000-00"), this);
+    lblIP = label(conteudo, "lblIP", QStringLiteral("IP1:"), 10, 11, 26);
+    txtIP1 = edit(conteudo, "txtIP1", QStringLiteral("192.168.1.1"), 37, 8, 111);
+    Label2 = label(conteudo, "Label2", QStringLiteral("IP2:"), 152, 11, 26);
+    txbIp2 = edit(conteudo, "txbIp2", QString(), 178, 8, 111);
+    Label15 = label(conteudo, "Label15", QStringLiteral("CPF:"), 322, 9, 30);
+    mskCpfResponsavel = new MaskedEdit(QStringLiteral("000.000.000-00"), conteudo);
     mskCpfResponsavel->setObjectName(QStringLiteral("mskCpfResponsavel"));
     mskCpfResponsavel->setMaxLength(14);
     mskCpfResponsavel->setGeometry(354, 5, 120, 21);
 
     // Pages, in order
-    PageControl1 = pageControl(this, "PageControl1", 8, 48, 897, 449);
+    PageControl1 = pageControl(conteudo, "PageControl1", 8, 48, 897, 449);
     // The eleven captions fit on one row.
     PageControl1->setUsesScrollButtons(false);
     // The two file choosers first: the pages that use them are handed them.
-    opdSelecionarRB1 = new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this);
-    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this);
+    // The RB1 files' chooser opens where RB1 files were last written or read; the TLM files have their own.
+    opdSelecionarRB1 =
+        new OpenDialog("opdSelecionarRB1", QStringLiteral("Arquivos .RB1|*.RB1"), this, kPastaArquivosRB1);
+    opdArquivoTLM = new OpenDialog("opdArquivoTLM", QStringLiteral("Arquivos .CFG|*.CFG"), this,
+                                   QStringLiteral("TLM"));
     tbpRelogio = new PaginaRelogio(*this);
     tbpConfiguracoes = new PaginaConfiguracoes(*this, opdArquivoTLM);
     tbpColeta = new PaginaColeta(*this);
@@ -129,11 +143,93 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     connect(Timer1, &QTimer::timeout, this, [this] { Timer1Timer(); });
     Timer1->start();
 
-    // Centred on the screen when it opens.
-    if (const QScreen* tela = QGuiApplication::primaryScreen())
-        move(tela->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+    // Its design size, centred on the screen; an operator's window is fitted to the screen later
+    // (PrepararParaOperador), an unattended run's is reduced to its progress panel.
+    setFixedSize(kLarguraProjeto, kAlturaProjeto);
+    posicionar(QMargins());
 
     FormCreate();
+}
+
+void TfrmSDK::PrepararParaOperador(const QString& origemSdk) {
+    // The status bar, in the pages' font: a sunken line along the bottom with its text, no layout.
+    if (!StatusBar1) {
+        StatusBar1 = new QFrame(this);
+        StatusBar1->setObjectName(QStringLiteral("StatusBar1"));
+        StatusBar1->setFont(QApplication::font());
+        StatusBar1->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        StatusBar1->stackUnder(Panel8);
+        lblSdk = new QLabel(StatusBar1);
+        lblSdk->setObjectName(QStringLiteral("lblSdk"));
+        m_alturaBarra = StatusBar1->fontMetrics().height() + 6;
+        if (isVisible()) StatusBar1->show();
+    }
+    lblSdk->setText(origemSdk);
+    AjustarATela();
+}
+
+void TfrmSDK::posicionar(const QMargins& moldura) {
+    const QScreen* tela = screen();
+    if (!tela) return;
+    // Centred on the screen's available area, its top-left corner on it.
+    const QRect area = tela->availableGeometry();
+    const QSize externa = size().grownBy(moldura);
+    QPoint canto = area.center() - QPoint(externa.width() / 2, externa.height() / 2) + QPoint(1, 1);
+    canto.setX(qMax(canto.x(), area.left()));
+    canto.setY(qMax(canto.y(), area.top()));
+    move(canto);
+}
+
+void TfrmSDK::AjustarATela() {
+    const QSize cheia(kLarguraProjeto, kAlturaProjeto + m_alturaBarra);
+    const QScreen* tela = screen();
+    if (!tela) {
+        setFixedSize(cheia);
+        return dispor();
+    }
+    const QRect area = tela->availableGeometry();
+    // The frame the window system adds: known once the window is on screen, a title bar and thin borders
+    // before.
+    QMargins moldura(4, 32, 4, 4);
+    if (windowHandle() && isVisible() && !windowHandle()->frameMargins().isNull())
+        moldura = windowHandle()->frameMargins();
+    const QSize cabe = area.size().shrunkBy(moldura);
+    if (cheia.width() <= cabe.width() && cheia.height() <= cabe.height()) {
+        setFixedSize(cheia);
+    } else {
+        // The content scrolls, in an area without a frame. Made only here: a window that fits pays nothing.
+        if (!rolagem) {
+            rolagem = new QScrollArea(this);
+            rolagem->setObjectName(QStringLiteral("rolagem"));
+            rolagem->setFrameShape(QFrame::NoFrame);
+            rolagem->setWidget(conteudo);
+            rolagem->stackUnder(StatusBar1 ? StatusBar1 : Panel8);
+            if (isVisible()) rolagem->show();
+        }
+        // As large as the screen allows, never larger than the design with a scroll bar where one is
+        // needed (a bar along a side that fits takes room of its own, so that the other is not needed
+        // too); the operator may make it smaller.
+        const int barra = style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, rolagem);
+        const QSize comBarras = cheia + QSize(cheia.height() > cabe.height() ? barra : 0,
+                                              cheia.width() > cabe.width() ? barra : 0);
+        setMinimumSize(cheia.boundedTo(QSize(240, 160)));
+        setMaximumSize(comBarras);
+        resize(comBarras.boundedTo(cabe).expandedTo(minimumSize()));
+    }
+    dispor();
+    posicionar(moldura);
+}
+
+void TfrmSDK::dispor() {
+    if (rolagem) rolagem->setGeometry(0, 0, width(), qMax(0, height() - m_alturaBarra));
+    if (!StatusBar1) return;
+    StatusBar1->setGeometry(0, height() - m_alturaBarra, width(), m_alturaBarra);
+    lblSdk->setGeometry(StatusBar1->contentsRect().adjusted(3, 0, -3, 0));
+}
+
+void TfrmSDK::resizeEvent(QResizeEvent* e) {
+    QWidget::resizeEvent(e);
+    dispor();
 }
 
 TfrmSDK::~TfrmSDK() {

@@ -1,5 +1,7 @@
 // TfrmSDK, the main window frmSDK: the header with the connection fields every operation reads, the
-// eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer.
+// eleven pages, the progress panel of the unattended mode, the two file choosers and the seconds timer;
+// below them a status bar naming who serves the device SDK. The header and the pages lie on a content
+// widget of the design size, which a screen too small for the window puts in a scroll area.
 #pragma once
 
 #include "ops/Operacao.h"
@@ -9,8 +11,11 @@
 #include <functional>
 
 class QLabel;
+class QMargins;
 class QLineEdit;
 class QProgressBar;
+class QScrollArea;
+class QFrame;
 class QTabWidget;
 class QTimer;
 class MaskedEdit;
@@ -57,6 +62,17 @@ public:
     QString textoIp2() const override;
     QWidget* janela() override { return this; }
 
+    // The design size of the window's client area, the status bar aside.
+    static constexpr int kLarguraProjeto = 918;
+    static constexpr int kAlturaProjeto = 511;
+
+    // The operator's window: the status bar below the design area with the line naming who answers the
+    // SDK, and the window fitted to the screen (AjustarATela). An unattended run's window has neither.
+    void PrepararParaOperador(const QString& origemSdk);
+    // Sizes the window to its design size with the status bar, or, on a screen whose available area is
+    // smaller, to that area with scroll bars; and places it centred, its top-left corner on the screen.
+    void AjustarATela();
+
     // Header
     QLineEdit *txtIP1, *txbIp2;
     MaskedEdit* mskCpfResponsavel;
@@ -84,9 +100,18 @@ public:
     OpenDialog *opdSelecionarRB1, *opdArquivoTLM;
     QTimer* Timer1;
 
+    // The header and the pages; the scroll area they lie in on a screen too small for the window (none
+    // otherwise).
+    QWidget* conteudo;
+    QScrollArea* rolagem = nullptr;
+    // The status bar and its line: which SDK answers (PrepararParaOperador; none before).
+    QFrame* StatusBar1 = nullptr;
+    QLabel* lblSdk = nullptr;
+
 protected:
     void changeEvent(QEvent* e) override;
     void showEvent(QShowEvent* e) override;
+    void resizeEvent(QResizeEvent* e) override;
 
 private:
     // FormActivate runs once per activation: when the window becomes active (an event that repeats the
@@ -98,6 +123,11 @@ private:
     PrimeiraAtivacao m_primeiraAtivacao = PrimeiraAtivacao::Pendente;
     bool m_ativa = false;
     void ativar();
+    // The scroll area over the status bar, both the window's width.
+    void dispor();
+    // Centred on the screen's available area, the window system's frame counted, top-left on the screen.
+    void posicionar(const QMargins& moldura);
+    int m_alturaBarra = 0;
 };
 
 // The one main window of the program (set while it exists).

@@ -13,12 +13,16 @@ GradeBio::GradeBio(QWidget* parent) : StringGrid(4, 2, 1, 0, parent) {
     setItemDelegateForColumn(0, new DesenhoMarcaBio(this));
     // Tab leaves the grid instead of moving (and marking) from cell to cell.
     setTabKeyNavigation(false);
+    // One cell at a time: a click marks, a selection of many would mean nothing.
+    setSelectionMode(QAbstractItemView::SingleSelection);
     connect(this, &QAbstractItemView::clicked, this, [this](const QModelIndex& i) {
         if (i.row() >= FixedRows()) emit Click();
     });
 }
 
 void GradeBio::keyPressEvent(QKeyEvent* e) {
+    // Ctrl+C copies the cell, and neither moves nor marks.
+    if (e->matches(QKeySequence::Copy)) return CopySelection();
     // Only the arrow keys move the current cell: a printable key would jump by type-ahead search (and
     // toggle a mark), and the page keys are not the grid's way to move either.
     switch (e->key()) {

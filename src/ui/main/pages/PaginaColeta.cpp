@@ -2,6 +2,7 @@
 
 #include "controls/FormBuilder.h"
 #include "controls/LineListBox.h"
+#include "controls/RecentFolders.h"
 #include "controls/ReportWindow.h"
 #include "controls/UiServices.h"
 #include "ops/ArquivoAfd.h"
@@ -13,13 +14,13 @@
 
 namespace {
 const QString kFiltroAfd = QStringLiteral("Arquivos AFD|*.TXT|Todos os arquivos|*");
+// The AFDs the operator saves and the ones he opens to validate share their folder.
+const QString kPastaAfd = QStringLiteral("afd");
 
-// Beside the count of the REP's tab, two lines at most.
+// Beside the count of the REP's tab, under the progress line; a text longer than the line is whole in
+// its tool tip.
 QLabel* avisoDe(QWidget* aba, const char* nome) {
-    QLabel* l = Form::label(aba, nome, QString(), 270, 0, 589, 30);
-    l->setWordWrap(true);
-    l->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return l;
+    return Form::label(aba, nome, QString(), 270, 15, 589, 15);
 }
 
 LineListBox* listaDe(QWidget* aba, const char* nome) {
@@ -42,7 +43,6 @@ void PaginaColeta::criarControles() {
     btnSalvarAfd = button(this, "btnSalvarAfd", QStringLiteral("Salvar AFD..."), 560, 16, 100);
     btnValidarAfd = button(this, "btnValidarAfd", QStringLiteral("Validar AFD..."), 668, 16, 100);
     btnColetarNovos = button(this, "btnColetarNovos", QStringLiteral("Coletar novos"), 776, 16, 105);
-    m_pastaAfd = QDir::homePath();
 
     pgcColetas = pageControl(this, "pgcColetas", 8, 72, 873, 340);
     TabSheet1 = tab(pgcColetas, "TabSheet1", QStringLiteral("REP 1"));
@@ -56,6 +56,10 @@ void PaginaColeta::criarControles() {
     lblColetarNovos = avisoDe(TabSheet1, "lblColetarNovos");
     lblColetarNovos2 = avisoDe(TabSheet2, "lblColetarNovos2");
     avisosColetarNovos = {lblColetarNovos, lblColetarNovos2};
+    // The row of the count holds two lines right of it: the collection's time and rate, then what
+    // "Coletar novos" says; the list leaves no room below it.
+    lblProgressoColeta = label(TabSheet1, "lblProgressoColeta", QString(), 270, 0, 589, 15);
+    lblProgressoColeta2 = label(TabSheet2, "lblProgressoColeta2", QString(), 270, 0, 589, 15);
 
     aoClicar(btnColeta, [this] { btnColetaClick(); });
     aoClicar(btnColetaNsr, [this] { btnColetaNsrClick(); });
@@ -68,9 +72,9 @@ void PaginaColeta::criarControles() {
 
 void PaginaColeta::ligarInformacoes(const PaginaInformacoes& i) {
     controles = {{listboxColeta, lblNumeroRegistrosLidos, i.txbNumSerie, i.lblMaiorData, i.lblMenorData,
-                  i.lblUltimaEmpresa},
+                  i.lblUltimaEmpresa, lblProgressoColeta},
                  {listboxColeta2, lblNumeroRegistrosLidos2, i.txbNumSerie2, i.lblMaiorData2, i.lblMenorData2,
-                  i.lblUltimaEmpresa2}};
+                  i.lblUltimaEmpresa2, lblProgressoColeta2}};
 }
 
 void PaginaColeta::btnColetaClick() {
@@ -86,6 +90,8 @@ void PaginaColeta::btnLimparClick() {
     listboxColeta2->clear();
     lblNumeroRegistrosLidos->setText(QStringLiteral("0"));
     lblNumeroRegistrosLidos2->setText(QStringLiteral("0"));
+    lblProgressoColeta->clear();
+    lblProgressoColeta2->clear();
 }
 
 void PaginaColeta::btnPararColetaClick() {
@@ -107,20 +113,20 @@ void PaginaColeta::btnSalvarAfdClick() {
                                       int(MessageButton::Ok));
         return;
     }
-    const auto caminho = UiServices::dialogs().saveFile(
-        kFiltroAfd, QDir(m_pastaAfd).filePath(QString::fromStdString(m.nomeSugerido)));
+    const auto caminho = UiServices::dialogs().escolherArquivoParaSalvar(
+        kFiltroAfd, QString::fromStdString(m.nomeSugerido), RecentFolders::initial(kPastaAfd));
     if (!caminho) return;
     const AfdSalvo salvo = GravarAfd(m, *caminho);
     if (!salvo.gravado) {
         UiServices::dialogs().message(MessageKind::Error, salvo.motivo, int(MessageButton::Ok));
         return;
     }
-    m_pastaAfd = QFileInfo(*caminho).absolutePath();
+    RecentFolders::remember(kPastaAfd, QFileInfo(*caminho).absolutePath());
     mostrarRelatorio(QStringLiteral("AFD do %1").arg(rep), salvo.texto);
 }
 
 void PaginaColeta::btnValidarAfdClick() {
-    const auto caminho = UiServices::dialogs().openFile(kFiltroAfd, m_pastaAfd);
+    const auto caminho = UiServices::dialogs().openFile(kFiltroAfd, QString(), RecentFolders::initial(kPastaAfd));
     if (!caminho) return;
     const AfdValidado v = ValidarAfd(*caminho);
     if (!v.lido) {
@@ -129,7 +135,7 @@ void PaginaColeta::btnValidarAfdClick() {
             int(MessageButton::Ok));
         return;
     }
-    m_pastaAfd = QFileInfo(*caminho).absolutePath();
+    RecentFolders::remember(kPastaAfd, QFileInfo(*caminho).absolutePath());
     mostrarRelatorio(QStringLiteral("Validação do AFD"), v.texto);
 }
 

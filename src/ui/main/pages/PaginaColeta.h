@@ -40,6 +40,8 @@ public:
     QLabel *lblNumeroRegistrosLidos, *lblNumeroRegistrosLidos2;
     // What "Coletar novos" says about each REP's cursor, beside its count.
     QLabel *lblColetarNovos, *lblColetarNovos2;
+    // A full collection's time, rate and end, on the row of the count.
+    QLabel *lblProgressoColeta, *lblProgressoColeta2;
 
     PorRep<ControlesColeta> controles;
     PorRep<QLabel*> avisosColetarNovos;
@@ -49,7 +51,5 @@ protected:
 
 private:
     void mostrarRelatorio(const QString& titulo, const QString& texto);
-    // The choosers open where the operator last saved or opened an AFD, at first the home folder.
-    QString m_pastaAfd;
     ReportWindow* m_relatorio = nullptr;
 };

@@ -43,29 +43,49 @@ GrupoRepAvancado PaginaConfiguracoesAvancadas::criarGrupo(const char* nomeGrupo,
 
     g.grpDadosComputador = group(g.grupo, nome("grpDadosComputador", s),
                                  QStringLiteral("Dados do Computador* que o rep deve comunicar"), 8, 46, 414, 124);
-    label(g.grpDadosComputador, "", QStringLiteral("IP do computador:"), 10, 24, 140);
-    g.txtIPComputador = edit(g.grpDadosComputador, nome("txtIPComputador", s), QString(), 156, 20, 140);
-    label(g.grpDadosComputador, "", QStringLiteral("Porta do computador:"), 10, 50, 140);
-    g.spnPortaComputador = spin(g.grpDadosComputador, nome("spnPortaComputador", s), porta, 156, 46, 90);
-    label(g.grpDadosComputador, "", QStringLiteral("Nome do computador:"), 10, 76, 140);
-    g.txtNomeComputador = edit(g.grpDadosComputador, nome("txtNomeComputador", s), QString(), 156, 72, 140);
+    g.grpDadosRede = group(g.grupo, nome("grpDadosRede", s), QStringLiteral("Dados da rede onde o rep está instalado"),
+                           8, 176, 414, 166);
+    const QString ip = QStringLiteral("IP do computador:"), portaPc = QStringLiteral("Porta do computador:"),
+                  computador = QStringLiteral("Nome do computador:"), mascara = QStringLiteral("Mascara de rede:"),
+                  gateway = QStringLiteral("Gateway:"), espera = QStringLiteral("Tempo de espera:"),
+                  intervalo = QStringLiteral("Tempo intervalo conexão:"), dns = QStringLiteral("DNS:"),
+                  nomeRep = QStringLiteral("Nome do Rep:");
+    // One column of captions across both groups, the fields beside it. A caption wider than the column's
+    // design pushes the fields' left edge right; each field keeps its right edge, so nothing right of them
+    // moves.
+    const CaptionColumn coluna =
+        captionColumn(g.grupo, {ip, portaPc, computador, mascara, gateway, espera, intervalo, dns, nomeRep}, 140);
+    const int avanco = coluna.width - coluna.design;
+    const auto linha = [&](QGroupBox* grupo, const QString& legenda, int y) {
+        label(grupo, "", legenda, 10, y + 4, coluna.width);
+    };
+    const auto texto = [&](QGroupBox* grupo, const char* base, int y) {
+        return edit(grupo, nome(base, s), QString(), 156 + avanco, y, 140 - avanco);
+    };
+    const auto numero = [&](QGroupBox* grupo, const char* base, int valor, int y) {
+        return spin(grupo, nome(base, s), valor, 156 + avanco, y, 90 - avanco);
+    };
+    linha(g.grpDadosComputador, ip, 20);
+    g.txtIPComputador = texto(g.grpDadosComputador, "txtIPComputador", 20);
+    linha(g.grpDadosComputador, portaPc, 46);
+    g.spnPortaComputador = numero(g.grpDadosComputador, "spnPortaComputador", porta, 46);
+    linha(g.grpDadosComputador, computador, 72);
+    g.txtNomeComputador = texto(g.grpDadosComputador, "txtNomeComputador", 72);
     g.chkHabilitarHost = check(g.grpDadosComputador, nome("chkHabilitarHost", s), QStringLiteral("Habilitar Host"), 306,
                                74, 100);
 
-    g.grpDadosRede = group(g.grupo, nome("grpDadosRede", s), QStringLiteral("Dados da rede onde o rep está instalado"),
-                           8, 176, 414, 166);
-    label(g.grpDadosRede, "", QStringLiteral("Mascara de rede:"), 10, 24, 140);
-    g.txtMascaraRede = edit(g.grpDadosRede, nome("txtMascaraRede", s), QString(), 156, 20, 140);
-    label(g.grpDadosRede, "", QStringLiteral("Gateway:"), 10, 48, 140);
-    g.txtGateway = edit(g.grpDadosRede, nome("txtGateway", s), QString(), 156, 44, 140);
-    label(g.grpDadosRede, "", QStringLiteral("Tempo de espera:"), 10, 72, 140);
-    g.spnTempoEspera = spin(g.grpDadosRede, nome("spnTempoEspera", s), kTempoEsperaPadrao, 156, 68, 90);
-    label(g.grpDadosRede, "", QStringLiteral("Tempo intervalo conexão:"), 10, 96, 140);
-    g.spnIntervaloConexao = spin(g.grpDadosRede, nome("spnIntervaloConexao", s), 5, 156, 92, 90);
-    label(g.grpDadosRede, "", QStringLiteral("DNS:"), 10, 120, 140);
-    g.txtDNS = edit(g.grpDadosRede, nome("txtDNS", s), QString(), 156, 116, 140);
-    label(g.grpDadosRede, "", QStringLiteral("Nome do Rep:"), 10, 144, 140);
-    g.txtNomeRep = edit(g.grpDadosRede, nome("txtNomeRep", s), QString(), 156, 140, 140);
+    linha(g.grpDadosRede, mascara, 20);
+    g.txtMascaraRede = texto(g.grpDadosRede, "txtMascaraRede", 20);
+    linha(g.grpDadosRede, gateway, 44);
+    g.txtGateway = texto(g.grpDadosRede, "txtGateway", 44);
+    linha(g.grpDadosRede, espera, 68);
+    g.spnTempoEspera = numero(g.grpDadosRede, "spnTempoEspera", kTempoEsperaPadrao, 68);
+    linha(g.grpDadosRede, intervalo, 92);
+    g.spnIntervaloConexao = numero(g.grpDadosRede, "spnIntervaloConexao", 5, 92);
+    linha(g.grpDadosRede, dns, 116);
+    g.txtDNS = texto(g.grpDadosRede, "txtDNS", 116);
+    linha(g.grpDadosRede, nomeRep, 140);
+    g.txtNomeRep = texto(g.grpDadosRede, "txtNomeRep", 140);
 
     for (QWidget* w : {static_cast<QWidget*>(g.txtIPComputador), static_cast<QWidget*>(g.spnPortaComputador),
                        static_cast<QWidget*>(g.txtNomeComputador), static_cast<QWidget*>(g.txtMascaraRede),

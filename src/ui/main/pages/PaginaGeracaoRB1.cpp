@@ -1,6 +1,7 @@
 #include "ui/main/pages/PaginaGeracaoRB1.h"
 
 #include "controls/FormBuilder.h"
+#include "controls/RecentFolders.h"
 #include "controls/UiServices.h"
 #include "rb1/GeracaoRB1.h"
 
@@ -57,10 +58,13 @@ bool PaginaGeracaoRB1::nitgen() const {
 }
 
 void PaginaGeracaoRB1::btnSelecionarDiretorioGeracaoClick() {
-    // Folders only, from the file system's root, nothing preselected; a cancel keeps the field.
+    // Folders only, from the folder where RB1 files were last written or read (the home folder at first),
+    // nothing preselected; a cancel keeps the field.
     const auto pasta = UiServices::dialogs().chooseFolder(
-        QStringLiteral("Selecione o diretório para gerar o arquivo .RB1"), QDir::rootPath());
-    if (pasta) txtDiretorioRB1Geracao->setText(QDir::toNativeSeparators(*pasta));
+        QStringLiteral("Selecione o diretório para gerar o arquivo .RB1"), RecentFolders::initial(kPastaArquivosRB1));
+    if (!pasta) return;
+    RecentFolders::remember(kPastaArquivosRB1, *pasta);
+    txtDiretorioRB1Geracao->setText(QDir::toNativeSeparators(*pasta));
 }
 
 void PaginaGeracaoRB1::btnGerarRB1EmpregadorClick() {

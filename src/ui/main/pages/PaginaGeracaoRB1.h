@@ -11,6 +11,10 @@ class QLineEdit;
 class QPushButton;
 struct GrupoRepAvancado;
 
+// The RecentFolders kind of the RB1 files: the folder they are generated into and the file chooser of the
+// import ("Importação") open where either was last used.
+inline const QString kPastaArquivosRB1 = QStringLiteral("RB1");
+
 class PaginaGeracaoRB1 : public Pagina {
     Q_OBJECT
 public:

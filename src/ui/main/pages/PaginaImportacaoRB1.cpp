@@ -15,11 +15,14 @@ struct Valor {
 QList<QLabel*> grupo(QWidget* aba, const QString& titulo, int x, int y, int largura, int larguraLegenda,
                      const QList<Valor>& valores) {
     auto* g = Form::group(aba, "", titulo, x, y, largura, 20 + 16 * int(valores.size()));
+    QStringList legendas;
+    for (const Valor& v : valores)
+        legendas << v.legenda;
+    const Form::CaptionColumn coluna = Form::captionColumn(g, legendas, larguraLegenda);
     QList<QLabel*> l;
     int linha = 16;
     for (const Valor& v : valores) {
-        l << Form::captioned(g, v.legenda, v.nome, 8, linha, larguraLegenda, QString(),
-                             largura - larguraLegenda - 20);
+        l << Form::captioned(g, v.legenda, v.nome, 8, linha, coluna, QString(), largura - larguraLegenda - 20);
         linha += 16;
     }
     return l;
@@ -42,13 +45,18 @@ PaginaImportacaoRB1::PaginaImportacaoRB1(ContextoOperacao& c, OpenDialog* opdSel
               {btnSelecionarArquivoImportacaoEmpregador, "btnSelecionarArquivoImportacaoEmpregador"},
               {btnImportacaoRB1Empregador, "btnImportacaoRB1Empregador"},
               {lblResultadoImportacaoRB1Empregador, "lblResultadoImportacaoRB1Empregador"});
+    const QList<Valor> empregador{{QStringLiteral("Razão Social:"), "lblImportacaoRB1Razao"},
+                                  {QStringLiteral("Local:"), "lblImportacaoRB1Local"},
+                                  {QStringLiteral("CNPJ:"), "lblImportacaoRB1CNPJ"},
+                                  {QStringLiteral("CPF:"), "lblImportacaoRB1CPF"},
+                                  {QStringLiteral("CEI:"), "lblImportacaoRB1CEI"}};
+    QStringList legendas;
+    for (const Valor& v : empregador)
+        legendas << v.legenda;
+    const CaptionColumn coluna = captionColumn(tbsImportacaoEmpregador, legendas, 90);
     int y = 72;
-    for (const Valor& v : QList<Valor>{{QStringLiteral("Razão Social:"), "lblImportacaoRB1Razao"},
-                                       {QStringLiteral("Local:"), "lblImportacaoRB1Local"},
-                                       {QStringLiteral("CNPJ:"), "lblImportacaoRB1CNPJ"},
-                                       {QStringLiteral("CPF:"), "lblImportacaoRB1CPF"},
-                                       {QStringLiteral("CEI:"), "lblImportacaoRB1CEI"}}) {
-        valoresEmpregador << captioned(tbsImportacaoEmpregador, v.legenda, v.nome, 8, y, 90, QString(), 600);
+    for (const Valor& v : empregador) {
+        valoresEmpregador << captioned(tbsImportacaoEmpregador, v.legenda, v.nome, 8, y, coluna, QString(), 600);
         y += 20;
     }
 

@@ -12,18 +12,17 @@ void PaginaInformacoes::criarControles() {
         int x;
     } colunas[] = {{"REP 1", "txbNumSerie", "lblMaiorData", "lblMenorData", "lblUltimaEmpresa", 16},
                    {"REP 2", "txbNumSerie2", "lblMaiorData2", "lblMenorData2", "lblUltimaEmpresa2", 448}};
+    const QString serial = QStringLiteral("Serial:"), maior = QStringLiteral("Maior data lida:"),
+                  menor = QStringLiteral("Menor data lida:"), empresa = QStringLiteral("Última empresa lida:");
+    const CaptionColumn legenda = captionColumn(this, {serial, maior, menor, empresa}, 110);
     QLabel* valores[2][4];
     for (int i = 0; i < 2; ++i) {
         const Coluna& k = colunas[i];
         label(this, "", QString::fromLatin1(k.titulo), k.x, 16, 200);
-        valores[i][0] =
-            captioned(this, QStringLiteral("Serial:"), k.serie, k.x, 40, 110, QStringLiteral("..."), 300);
-        valores[i][1] = captioned(this, QStringLiteral("Maior data lida:"), k.maior, k.x, 62, 110,
-                                  QStringLiteral("__/__/__"), 300);
-        valores[i][2] = captioned(this, QStringLiteral("Menor data lida:"), k.menor, k.x, 84, 110,
-                                  QStringLiteral("__/__/__"), 300);
-        valores[i][3] = captioned(this, QStringLiteral("Última empresa lida:"), k.empresa, k.x, 106, 110,
-                                  QStringLiteral("x"), 300);
+        valores[i][0] = captioned(this, serial, k.serie, k.x, 40, legenda, QStringLiteral("..."), 300);
+        valores[i][1] = captioned(this, maior, k.maior, k.x, 62, legenda, QStringLiteral("__/__/__"), 300);
+        valores[i][2] = captioned(this, menor, k.menor, k.x, 84, legenda, QStringLiteral("__/__/__"), 300);
+        valores[i][3] = captioned(this, empresa, k.empresa, k.x, 106, legenda, QStringLiteral("x"), 300);
     }
     txbNumSerie = valores[0][0];
     lblMaiorData = valores[0][1];

@@ -27,8 +27,10 @@ void PaginaRelogio::criarControles() {
     lblResultadoSolicitarRelogio =
         label(this, "lblResultadoSolicitarRelogio", QStringLiteral("Resultado"), 248, 128, 200);
 
-    lblRelogioRep1 = captioned(this, QStringLiteral("Relógio Rep 1:"), "lblRelogioRep1", 16, 168, 90);
-    lblRelogioRep2 = captioned(this, QStringLiteral("Relógio Rep 2:"), "lblRelogioRep2", 16, 190, 90);
+    const QString rep1 = QStringLiteral("Relógio Rep 1:"), rep2 = QStringLiteral("Relógio Rep 2:");
+    const CaptionColumn relogios = captionColumn(this, {rep1, rep2}, 90);
+    lblRelogioRep1 = captioned(this, rep1, "lblRelogioRep1", 16, 168, relogios);
+    lblRelogioRep2 = captioned(this, rep2, "lblRelogioRep2", 16, 190, relogios);
 
     // The unattended mode's fields, without captions, and its result memo.
     Edit1 = edit(this, "Edit1", QString(), 16, 368, 121);

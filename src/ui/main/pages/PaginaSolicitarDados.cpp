@@ -17,10 +17,14 @@ struct Campo {
 // A column of captions with their value labels, one row every 18 pixels.
 QList<QLabel*> campos(QWidget* pai, int rep, int x, int y, int larguraLegenda, int larguraValor,
                       const QList<Campo>& lista) {
+    QStringList legendas;
+    for (const Campo& c : lista)
+        legendas << c.legenda;
+    const Form::CaptionColumn coluna = Form::captionColumn(pai, legendas, larguraLegenda);
     QList<QLabel*> valores;
     for (const Campo& c : lista) {
-        valores << Form::captioned(pai, c.legenda, nomeDoRep(c.base, rep).constData(), x, y, larguraLegenda,
-                                   QString(), larguraValor);
+        valores << Form::captioned(pai, c.legenda, nomeDoRep(c.base, rep).constData(), x, y, coluna, QString(),
+                                   larguraValor);
         y += 18;
     }
     return valores;
