@@ -10,6 +10,7 @@
 #include "afd/Passagem.h"
 #include "afd/Registros.h"
 #include "afd/TextoRelatorio.h"
+#include "platform/fs/SafeFile.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
@@ -226,7 +227,7 @@ int main(int argc, char* argv[]) {
     const QString destino = pasta.filePath("salvo.txt");
     const Medida salvar = medir([&] {
         const afd::Montagem m = afd::MontarArquivo(coleta);
-        if (!m.gravavel || !afd::GravarAtomicamente(destino, m.bytes).gravado)
+        if (!m.gravavel || !SafeFile::write(QFile::encodeName(destino).toStdString(), m.bytes).ok())
             std::fprintf(stderr, "bench_afd: save failed\n");
     });
     const std::string bytes = juntar(linhas);

@@ -12,6 +12,7 @@
 #include "controls/ReportWindow.h"
 #include "controls/UiServices.h"
 #include "ops/ArquivoAfd.h"
+#include "platform/fs/SafeFile.h"
 #include "sim/SimColeta.h"
 #include "sim/SimDevice.h"
 #include "ui/main/frmSDKVeltoRep.h"
@@ -128,7 +129,7 @@ int main(int argc, char* argv[]) {
     const QString modulo = pasta.filePath(QStringLiteral("modulo.txt"));
     const Medida soModulo = medir([&] {
         const afd::Montagem mm = afd::MontarArquivo(linhas);
-        if (!mm.gravavel || !afd::GravarAtomicamente(modulo, mm.bytes).gravado)
+        if (!mm.gravavel || !SafeFile::write(QFile::encodeName(modulo).toStdString(), mm.bytes).ok())
             std::fprintf(stderr, "bench_salvar_afd: module save failed\n");
     });
     const Medida simples = medir([&] {

@@ -5,9 +5,11 @@
 #include "afd/AfdQt.h"
 #include "afd/Registros.h"
 #include "afd/Validacao.h"
+#include "ops/ArquivoAfd.h"
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QTemporaryDir>
 #include <QTest>
 #include <csignal>
@@ -254,34 +256,38 @@ void TstAfdEscrita::nomeSugerido() {
     QCOMPARE(m.nomeSugerido, std::string("AFDx0000001252998224725REP_C.txt"));
 }
 
+// The save of "Salvar AFD..." and of operation 5: whole or not at all, through the console's careful writer.
 void TstAfdEscrita::gravacaoAtomica() {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath("AFD.txt");
-    const std::string bytes = Arquivo(Afd671());
-    Gravacao g = GravarAtomicamente(caminho, bytes);
-    QVERIFY2(g.gravado, g.erro.c_str());
-    QCOMPARE(lerArquivo(caminho), QByteArray::fromStdString(bytes));
+    const Montagem m = MontarArquivo(coletadas(Afd671()));
+    QVERIFY(m.gravavel);
+    AfdSalvo g = GravarAfd(m, caminho);
+    QVERIFY2(g.gravado, qPrintable(g.motivo));
+    QCOMPARE(lerArquivo(caminho), QByteArray::fromStdString(m.bytes));
+    QVERIFY(g.relatorio.valido());
     // Replacing keeps the target's permissions and leaves nothing else in the folder.
     QVERIFY(QFile::setPermissions(caminho, QFile::ReadOwner | QFile::WriteOwner));
-    g = GravarAtomicamente(caminho, "outro");
+    std::vector<std::string> menos = Afd671();
+    menos.erase(menos.end() - 3); // a record fewer: another file
+    const Montagem outro = MontarArquivo(coletadas(menos));
+    g = GravarAfd(outro, caminho);
     QVERIFY(g.gravado);
-    QCOMPARE(lerArquivo(caminho), QByteArray("outro"));
+    QCOMPARE(lerArquivo(caminho), QByteArray::fromStdString(outro.bytes));
     QCOMPARE(QFile::permissions(caminho),
              QFile::ReadOwner | QFile::WriteOwner | QFile::ReadUser | QFile::WriteUser);
     QCOMPARE(QDir(pasta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"AFD.txt"});
     // What cannot be saved says why.
-    g = GravarAtomicamente(pasta.filePath("nao/existe/AFD.txt"), bytes);
+    g = GravarAfd(m, pasta.filePath("nao/existe/AFD.txt"));
     QVERIFY(!g.gravado);
-    QCOMPARE(QString::fromStdString(g.erro),
-             QStringLiteral(
-                 "Não foi possível salvar o arquivo (ao criar o arquivo temporário): a pasta não existe."));
-    g = GravarAtomicamente(pasta.path(), bytes);
+    QVERIFY2(g.motivo.contains(QStringLiteral("a pasta não existe")), qPrintable(g.motivo));
+    g = GravarAfd(m, pasta.path());
     QVERIFY(!g.gravado);
-    QCOMPARE(QString::fromStdString(g.erro),
-             QStringLiteral("Não foi possível salvar: o destino não é um arquivo comum."));
+    QVERIFY2(g.motivo.contains(QStringLiteral("uma pasta, não um arquivo comum")), qPrintable(g.motivo));
 }
 
+// A link at the name is replaced by the file; what it points to is never written.
 void TstAfdEscrita::gravacaoNaoPassaPorLink() {
     QTemporaryDir pasta;
     const QString alvo = pasta.filePath("importante.txt");
@@ -292,14 +298,16 @@ void TstAfdEscrita::gravacaoNaoPassaPorLink() {
         f.write("original");
     }
     QVERIFY(QFile::link(alvo, link));
-    const Gravacao g = GravarAtomicamente(link, "AFD");
-    QVERIFY(!g.gravado);
-    QVERIFY(QString::fromStdString(g.erro).contains("link simbólico"));
+    const Montagem m = MontarArquivo(coletadas(Afd671()));
+    QVERIFY(GravarAfd(m, link).gravado);
     QCOMPARE(lerArquivo(alvo), QByteArray("original"));
-    QVERIFY(QFileInfo(link).isSymLink());
+    QVERIFY(!QFileInfo(link).isSymLink());
+    QCOMPARE(lerArquivo(link), QByteArray::fromStdString(m.bytes));
     // A dangling link is not followed into a new file either.
+    QVERIFY(QFile::remove(link));
     QVERIFY(QFile::remove(alvo));
-    QVERIFY(!GravarAtomicamente(link, "AFD").gravado);
+    QVERIFY(QFile::link(alvo, link));
+    QVERIFY(GravarAfd(m, link).gravado);
     QVERIFY(!QFileInfo::exists(alvo));
     QCOMPARE(
         QDir(pasta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot | QDir::System),
@@ -310,20 +318,24 @@ void TstAfdEscrita::gravacaoNaoPassaPorLink() {
 void TstAfdEscrita::falhaDeGravacaoDeixaODestino() {
     QTemporaryDir pasta;
     const QString caminho = pasta.filePath("AFD.txt");
-    QVERIFY(GravarAtomicamente(caminho, "anterior").gravado);
+    {
+        QFile f(caminho);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write("anterior");
+    }
+    const Montagem m = MontarArquivo(coletadas(Afd671()));
+    QVERIFY(m.bytes.size() > 1024);
     rlimit antes{};
     QCOMPARE(getrlimit(RLIMIT_FSIZE, &antes), 0);
     const auto sinal = std::signal(SIGXFSZ, SIG_IGN);
     rlimit limite = antes;
-    limite.rlim_cur = 4096;
+    limite.rlim_cur = 1024;
     QCOMPARE(setrlimit(RLIMIT_FSIZE, &limite), 0);
-    const Gravacao g = GravarAtomicamente(caminho, std::string(100000, 'x'));
+    const AfdSalvo g = GravarAfd(m, caminho);
     setrlimit(RLIMIT_FSIZE, &antes);
     std::signal(SIGXFSZ, sinal);
     QVERIFY(!g.gravado);
-    QCOMPARE(QString::fromStdString(g.erro),
-             QStringLiteral(
-                 "Não foi possível salvar o arquivo (ao gravar): o arquivo passa do tamanho permitido."));
+    QVERIFY2(g.motivo.contains(QStringLiteral("o arquivo passa do tamanho permitido")), qPrintable(g.motivo));
     QCOMPARE(lerArquivo(caminho), QByteArray("anterior"));
     QCOMPARE(QDir(pasta.path()).entryList(QDir::AllEntries | QDir::Hidden | QDir::NoDotAndDotDot),
              QStringList{"AFD.txt"});

@@ -307,11 +307,11 @@ void TstOperacaoColeta::arquivoQueNaoPodeSerGravado() {
     dispositivo(t.sdk(), AfdExemplo::Afd671());
     const Resultado r = coletar(t, QStringLiteral("1"));
     QCOMPARE(r.status, AfdNaoGravado);
-    QCOMPARE(
-        r.texto,
-        std::optional(QStringLiteral(R"({"error" : "O AFD não foi salvo em %1. Não foi possível salvar: o )"
-                                     R"(destino não é um arquivo comum."})")
-                          .arg(nome)));
+    QCOMPARE(r.texto,
+             std::optional(
+                 QStringLiteral(R"({"error" : "O AFD não foi salvo em %1. Motivo: o que está no lugar é )"
+                                R"(uma pasta, não um arquivo comum."})")
+                     .arg(nome)));
     // The records were not delivered: the cursor stays where it was.
     QCOMPARE(LerCursor(kIp).cursor, std::optional(CursorColeta{kSerie, 4}));
 }

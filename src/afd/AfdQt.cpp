@@ -12,10 +12,6 @@ Montagem MontarArquivo(const QStringList& linhas) {
     return MontarArquivo(v);
 }
 
-Gravacao GravarAtomicamente(const QString& caminho, std::string_view bytes) {
-    return GravarAtomicamente(QFile::encodeName(caminho).toStdString(), bytes);
-}
-
 ValidacaoArquivo ValidarArquivo(const QString& caminho) {
     return ValidarArquivo(QFile::encodeName(caminho).toStdString());
 }

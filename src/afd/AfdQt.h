@@ -4,7 +4,6 @@
 
 #include "afd/DataHora.h"
 #include "afd/Escrita.h"
-#include "afd/GravacaoAtomica.h"
 #include "afd/LeituraArquivo.h"
 
 #include <QDateTime>
@@ -14,7 +13,6 @@
 namespace afd {
 
 Montagem MontarArquivo(const QStringList& linhas);
-Gravacao GravarAtomicamente(const QString& caminho, std::string_view bytes);
 ValidacaoArquivo ValidarArquivo(const QString& caminho);
 // Date, time to the minute and offset from UTC, as a record writes them.
 DataHora ParaDataHora(const QDateTime& t);

@@ -1,7 +1,7 @@
 // Builds an AFD file from the lines a record collection gathered, in whatever order they came (a list box
 // holds the trailer, the header, then the records newest first): the header, the records in ascending NSR,
-// the trailer, each line byte for byte in ISO-8859-1 and ending in CR LF. Pure logic; saving the bytes is
-// GravacaoAtomica's job.
+// the trailer, each line byte for byte in ISO-8859-1 and ending in CR LF. Pure logic; the caller saves the
+// bytes.
 #pragma once
 
 #include "afd/Leiaute.h"

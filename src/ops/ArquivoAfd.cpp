@@ -3,7 +3,9 @@
 #include "afd/AfdQt.h"
 #include "afd/TextoRelatorio.h"
 #include "afd/Validacao.h"
+#include "platform/fs/SafeFile.h"
 
+#include <QFile>
 #include <QFileInfo>
 
 namespace {
@@ -26,14 +28,18 @@ AfdSalvo GravarAfd(const afd::Montagem& m, const QString& caminho) {
         r.motivo = utf8(m.motivo);
         return r;
     }
-    const afd::Gravacao g = afd::GravarAtomicamente(caminho, m.bytes);
-    if (!g.gravado) {
-        r.motivo = QStringLiteral("O AFD não foi salvo em %1.\n%2").arg(caminho, utf8(g.erro));
+    const SafeFile::Result g = SafeFile::write(QFile::encodeName(caminho).toStdString(), m.bytes);
+    if (!g.ok() && !g.renamed) {
+        r.motivo = QStringLiteral("O AFD não foi salvo em %1.\nMotivo: %2.").arg(caminho, utf8(g.error));
         return r;
     }
     r.gravado = true;
     for (const std::string& a : m.avisos)
         r.avisos << utf8(a);
+    // In place, but the folder did not confirm the new name on disk.
+    if (g.renamed)
+        r.avisos << QStringLiteral("O AFD foi gravado, mas a gravação pode não ter chegado ao disco: %1")
+                        .arg(utf8(g.error));
     // What was written is what was built: the check reads the same bytes.
     r.relatorio = afd::Validar(m.bytes);
     r.texto = QStringLiteral("AFD salvo em %1\n").arg(caminho);

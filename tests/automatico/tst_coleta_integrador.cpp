@@ -8,6 +8,7 @@
 
 #include <QDir>
 #include <QFile>
+#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QProcess>
@@ -317,11 +318,9 @@ void TstColetaIntegrador::afdQueNaoPodeSerGravado() {
     Caso caso;
     const Execucao primeira = caso.rodar(coleta());
     const QString nome = resultado(primeira).value("ARQUIVO").toString();
-    // A link stands at the file's name in another folder: the file is never written through it.
-    const QString trabalho = caso.caminho(QStringLiteral("vinculo"));
-    QVERIFY(QDir().mkpath(trabalho));
-    QVERIFY(gravar(caso.caminho(QStringLiteral("alheio.txt")), "de outro"));
-    QVERIFY(QFile::link(caso.caminho(QStringLiteral("alheio.txt")), QDir(trabalho).filePath(nome)));
+    // A folder stands at the file's name in another working folder: the file cannot be put there.
+    const QString trabalho = caso.caminho(QStringLiteral("ocupado"));
+    QVERIFY(QDir().mkpath(QDir(trabalho).filePath(nome)));
     QJsonObject c = json(ler(cursor(caso)));
     c.insert("ultimoNsr", 10);
     QVERIFY(gravar(cursor(caso), QJsonDocument(c).toJson()));
@@ -329,12 +328,12 @@ void TstColetaIntegrador::afdQueNaoPodeSerGravado() {
     const Execucao e = caso.rodar(coleta(QStringLiteral("1"), trabalho));
     QCOMPARE(e.status, 5);
     const QString esperado =
-        QStringLiteral("O AFD não foi salvo em %1. Não foi possível salvar: o destino é um link "
-                       "simbólico, e o arquivo não é gravado através de links.")
+        QStringLiteral("O AFD não foi salvo em %1. Motivo: o que está no lugar é uma pasta, não um arquivo "
+                       "comum.")
             .arg(nome);
     QCOMPARE(e.arquivo, (QStringLiteral(R"({"error" : ")") + esperado + QStringLiteral("\"}\r\n")).toUtf8());
     QCOMPARE(QString::fromUtf8(e.saidaErro), QStringLiteral("SDKVeltoRep: ") + esperado + u'\n');
-    QCOMPARE(ler(caso.caminho(QStringLiteral("alheio.txt"))), QByteArray("de outro"));
+    QVERIFY(QFileInfo(QDir(trabalho).filePath(nome)).isDir());
     QCOMPARE(ler(cursor(caso)), antes);
 }
 

@@ -178,7 +178,7 @@ void TstRobustez::discoCheioNoTmpfs() {
     const Execucao e = caso.rodar(p);
     QVERIFY(e.terminou);
     QCOMPARE(e.status, 4);
-    QVERIFY2(e.saidaErro.contains("No space left on device"), e.saidaErro.constData());
+    QVERIFY2(e.saidaErro.contains("não há espaço no disco"), e.saidaErro.constData());
     QCOMPARE(e.entradas, QStringList{"enchimento"});
 }
 

@@ -9,8 +9,35 @@
 
 namespace {
 
+// The reasons an operator or an integrator meets, in the console's words; the system's text otherwise.
+std::string causa(int erro) {
+    switch (erro) {
+    case ENOENT:
+        return "a pasta não existe";
+    case EACCES:
+    case EPERM:
+        return "sem permissão";
+    case ENOSPC:
+        return "não há espaço no disco";
+    case EDQUOT:
+        return "a cota de disco acabou";
+    case EROFS:
+        return "o disco é somente leitura";
+    case EFBIG:
+        return "o arquivo passa do tamanho permitido";
+    case EIO:
+        return "erro de leitura ou gravação no disco";
+    case ENAMETOOLONG:
+        return "o nome é longo demais";
+    case ENOTDIR:
+        return "parte do caminho não é uma pasta";
+    default:
+        return std::strerror(erro);
+    }
+}
+
 std::string falha(const char* passo, int erro) {
-    return std::string(passo) + ": " + std::strerror(erro);
+    return std::string(passo) + ": " + causa(erro);
 }
 
 const char* tipo(mode_t m) {

@@ -126,7 +126,8 @@ void PaginaColeta::btnSalvarAfdClick() {
 }
 
 void PaginaColeta::btnValidarAfdClick() {
-    const auto caminho = UiServices::dialogs().openFile(kFiltroAfd, QString(), RecentFolders::initial(kPastaAfd));
+    const auto caminho =
+        UiServices::dialogs().openFile(kFiltroAfd, QString(), RecentFolders::initial(kPastaAfd));
     if (!caminho) return;
     const AfdValidado v = ValidarAfd(*caminho);
     if (!v.lido) {
