@@ -1,4 +1,5 @@
 // The fields of each record type, once the line has its layout's length.
+#include "afd/Caracteres.h"
 #include "afd/Verificador.h"
 
 #include "afd/Sha256.h"
@@ -7,18 +8,6 @@
 
 namespace afd::interno {
 namespace {
-
-bool digitos(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-bool emBranco(std::string_view s) {
-    for (const char c : s)
-        if (c != ' ') return false;
-    return true;
-}
 
 std::string_view semBrancosAFim(std::string_view s) {
     std::size_t n = s.size();
@@ -159,7 +148,7 @@ void Verificador::conferirCpf(std::string_view campo, const char* nome) {
             return;
     }
     const std::string_view s = semBrancosAFim(campo);
-    if (s.size() >= 11 && digitos(s)) {
+    if (s.size() >= 11 && SoDigitos(s)) {
         const std::string_view zeros = s.substr(0, s.size() - 11);
         if (zeros.find_first_not_of('0') == std::string_view::npos) {
             const std::string_view cpf = s.substr(s.size() - 11);
@@ -214,13 +203,13 @@ void Verificador::conferirIdentificador(char tipoId, std::string_view campo, con
 
 // A number filling its field, or (the layout's general fill rule) its digits followed by blanks.
 void Verificador::conferirNumerico(std::string_view campo, const char* nome, bool brancoPermitido) {
-    if (brancoPermitido && emBranco(campo)) return;
+    if (brancoPermitido && EmBranco(campo)) return;
     const std::string_view s = semBrancosAFim(campo);
-    if (s.empty() || !digitos(s)) problema(Falha::Campo, nome, " '", Citacao{campo}, "' não numérico");
+    if (s.empty() || !SoDigitos(s)) problema(Falha::Campo, nome, " '", Citacao{campo}, "' não numérico");
 }
 
 void Verificador::naoEmBranco(std::string_view campo, const char* nome) {
-    if (emBranco(campo)) problema(Falha::Campo, nome, " em branco");
+    if (EmBranco(campo)) problema(Falha::Campo, nome, " em branco");
 }
 
 void Verificador::dataDoRegistro(const DataHora& d, char tipo) {
@@ -317,7 +306,7 @@ void Verificador::campos671(std::string_view s, char tipo) {
         using namespace p671::evento;
         temData = dataHora671(quando.de(s), "data e hora do evento", dh);
         const std::string_view c = codigo.de(s);
-        const int n = digitos(c) ? (c[0] - '0') * 10 + (c[1] - '0') : 0;
+        const int n = SoDigitos(c) ? (c[0] - '0') * 10 + (c[1] - '0') : 0;
         if (n < 1 || n > 8) {
             problema(Falha::Campo, "código de evento '", Citacao{c}, "', esperado de 01 a 08");
         } else if (rep_.tipo == TipoRep::RepA) {

@@ -1,13 +1,8 @@
 #include "afd/DigitosVerificadores.h"
+#include "afd/Caracteres.h"
 
 namespace afd {
 namespace {
-
-bool digitos(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 bool repetido(std::string_view s) {
     for (const char c : s)
@@ -45,18 +40,18 @@ bool baseCnpj(std::string_view s) {
 } // namespace
 
 bool CpfValido(std::string_view cpf) {
-    if (cpf.size() != 11 || !digitos(cpf) || repetido(cpf)) return false;
+    if (cpf.size() != 11 || !SoDigitos(cpf) || repetido(cpf)) return false;
     return digitoCpf(cpf, 9) == cpf[9] - '0' && digitoCpf(cpf, 10) == cpf[10] - '0';
 }
 
 bool CnpjValido(std::string_view cnpj) {
-    if (cnpj.size() != 14 || !baseCnpj(cnpj.substr(0, 12)) || !digitos(cnpj.substr(12))) return false;
+    if (cnpj.size() != 14 || !baseCnpj(cnpj.substr(0, 12)) || !SoDigitos(cnpj.substr(12))) return false;
     if (cnpj == "00000000000000") return false;
     return digitoCnpj(cnpj, 12) == cnpj[12] - '0' && digitoCnpj(cnpj, 13) == cnpj[13] - '0';
 }
 
 int DigitoPis(std::string_view s) {
-    if (s.size() != 10 || !digitos(s)) return -1;
+    if (s.size() != 10 || !SoDigitos(s)) return -1;
     static constexpr int kPesos[10] = {3, 2, 9, 8, 7, 6, 5, 4, 3, 2};
     int soma = 0;
     for (int i = 0; i < 10; ++i)
@@ -66,12 +61,12 @@ int DigitoPis(std::string_view s) {
 }
 
 bool PisValido(std::string_view pis) {
-    if (pis.size() != 11 || !digitos(pis) || pis == "00000000000") return false;
+    if (pis.size() != 11 || !SoDigitos(pis) || pis == "00000000000") return false;
     return DigitoPis(pis.substr(0, 10)) == pis[10] - '0';
 }
 
 std::string CompletarCpf(std::string_view base) {
-    if (base.size() != 9 || !digitos(base)) return {};
+    if (base.size() != 9 || !SoDigitos(base)) return {};
     std::string s(base);
     s.push_back(char('0' + digitoCpf(s, 9)));
     s.push_back(char('0' + digitoCpf(s, 10)));
@@ -93,7 +88,7 @@ std::string CompletarPis(std::string_view base) {
 }
 
 Pis12 ConferirPis12(std::string_view campo) {
-    if (campo.size() != 12 || !digitos(campo)) return Pis12::Formato;
+    if (campo.size() != 12 || !SoDigitos(campo)) return Pis12::Formato;
     const std::string_view resto = campo.substr(1);
     switch (campo[0]) {
     case '0':
@@ -110,7 +105,7 @@ Pis12 ConferirPis12(std::string_view campo) {
 }
 
 std::string Pis12DeCpf(std::string_view cpf) {
-    if (cpf.size() != 11 || !digitos(cpf)) return {};
+    if (cpf.size() != 11 || !SoDigitos(cpf)) return {};
     return "8" + CompletarPis(cpf.substr(0, 10));
 }
 

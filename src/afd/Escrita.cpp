@@ -1,4 +1,5 @@
 #include "afd/Escrita.h"
+#include "afd/Caracteres.h"
 
 #include "afd/Registros.h"
 
@@ -61,12 +62,6 @@ std::string citar(std::string_view latin1) {
     }
     if (latin1.size() > 40) s += "…";
     return s;
-}
-
-bool digitos(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
 }
 
 std::uint64_t valor(std::string_view d) {
@@ -166,7 +161,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         const std::string_view s(latin1.data() + li.inicio, li.tamanho);
         if (kNsr.de(s) == kNsrTrailer) {
             trailers.push_back(k);
-        } else if (s.size() < 10 || !digitos(kNsr.de(s))) {
+        } else if (s.size() < 10 || !SoDigitos(kNsr.de(s))) {
             return recusa(numero() + " não é um registro do AFD ('" + citar(s) + "').");
         } else if (kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1') {
             cabecalhos.push_back(k);
@@ -269,7 +264,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
                 if (!diferencas.empty()) diferencas += "; ";
                 const std::string_view doRep = c.de(trailerDoRep);
                 diferencas += "tipo " + n(i + 2) + ": " +
-                              (digitos(doRep) ? n(valor(doRep)) : "'" + citar(doRep) + "'") +
+                              (SoDigitos(doRep) ? n(valor(doRep)) : "'" + citar(doRep) + "'") +
                               " no trailer, " + n(m.porTipo[i + 2]) + " gravados";
             }
         }

@@ -1,19 +1,8 @@
 #include "afd/Leiaute.h"
+#include "afd/Caracteres.h"
 
 namespace afd {
 namespace {
-
-bool todosDigitos(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
-
-bool emBranco(std::string_view s) {
-    for (const char c : s)
-        if (c != ' ') return false;
-    return true;
-}
 
 // Which variant the record's CRC field matches, when exactly one does.
 bool varianteQueConfere(std::string_view registro, VarianteCrc& v) {
@@ -43,7 +32,7 @@ void DetectorLeiaute::observar(std::string_view linha) {
         if (linha.size() == TamanhoRegistro(Leiaute::Portaria1510, '9')) ++votos1510_;
         return;
     }
-    if (!todosDigitos(nsr)) return;
+    if (!SoDigitos(nsr)) return;
     const char tipo = linha[kPosTipo];
     if (tipo == '1') {
         if (linha.size() == TamanhoRegistro(Leiaute::Portaria671, '1')) ++votos671_;
@@ -54,7 +43,7 @@ void DetectorLeiaute::observar(std::string_view linha) {
     if (tipo < '2' || tipo > '7' || linha.size() < 18) return;
     if (linha[14] == '-' && linha[17] == '-')
         ++votos671_;
-    else if (todosDigitos(linha.substr(10, 8)))
+    else if (SoDigitos(linha.substr(10, 8)))
         ++votos1510_;
 }
 
@@ -82,7 +71,7 @@ IdentificacaoRep IdentificarRep(std::string_view cabecalho, std::string_view com
     };
     if (cabecalho.size() == TamanhoRegistro(Leiaute::Portaria671, '1')) {
         if (varianteQueConfere(cabecalho, v)) return porVariante(MotivoTipoRep::CrcCabecalho);
-        return {emBranco(p671::cabecalho::modelo.de(cabecalho)) ? TipoRep::RepA : TipoRep::RepC,
+        return {EmBranco(p671::cabecalho::modelo.de(cabecalho)) ? TipoRep::RepA : TipoRep::RepC,
                 MotivoTipoRep::Modelo};
     }
     if (!comCrc.empty() && varianteQueConfere(comCrc, v)) return porVariante(MotivoTipoRep::CrcRegistro);

@@ -1,4 +1,5 @@
 #include "afd/Validacao.h"
+#include "afd/Caracteres.h"
 
 #include "afd/Passagem.h"
 #include "afd/Verificador.h"
@@ -61,12 +62,6 @@ std::string Nsr9(std::uint64_t n) {
 }
 
 namespace {
-
-bool digitos(std::string_view s) {
-    for (const char c : s)
-        if (c < '0' || c > '9') return false;
-    return true;
-}
 
 std::uint64_t valor(std::string_view digitos) {
     std::uint64_t v = 0;
@@ -197,7 +192,7 @@ void Verificador::linha(const LinhaLida& l) {
         problema(Falha::Ordem, "linha depois da assinatura digital");
         return;
     }
-    const bool comNsr = s.size() >= 10 && digitos(kNsr.de(s));
+    const bool comNsr = s.size() >= 10 && SoDigitos(kNsr.de(s));
     if (estado_ == Estado::DepoisTrailer && !comNsr) {
         if (leiaute_ == Leiaute::Portaria671) {
             lerAssinatura(s);
@@ -362,7 +357,7 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
         std::size_t fim = c.size();
         while (fim > 0 && c[fim - 1] == ' ')
             --fim;
-        if (fim == 0 || !digitos(c.substr(0, fim))) {
+        if (fim == 0 || !SoDigitos(c.substr(0, fim))) {
             problema(Falha::Campo, "contagem de registros do tipo ", tipo, " no trailer '", Citacao{c},
                      "' não numérica");
             continue;
