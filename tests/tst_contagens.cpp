@@ -3,11 +3,11 @@
 // and below zero the counts keep their meaning.
 #include "app/ExecucaoAutomatica.h"
 #include "app/TextoJson.h"
-#include "ops/ContagemSdk.h"
+#include "controls/StringGrid.h"
 #include "ops/GradeResultados.h"
 #include "support/TestUi.h"
 #include "ui/main/frmSDKVeltoRep.h"
-#include "controls/StringGrid.h"
+#include "util/ContagemSdk.h"
 
 #include <QLabel>
 #include <QTest>

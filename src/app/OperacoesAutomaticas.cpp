@@ -6,7 +6,6 @@
 #include "app/TextoJson.h"
 #include "controls/StringGrid.h"
 #include "controls/UiServices.h"
-#include "ops/ContagemSdk.h"
 #include "ops/Operacao.h"
 #include "ops/SdkRep.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
@@ -15,6 +14,7 @@
 #include "ui/main/pages/PaginaConfiguracoes.h"
 #include "ui/main/pages/PaginaRelogio.h"
 #include "ui/main/pages/PaginaSolicitarDados.h"
+#include "util/ContagemSdk.h"
 
 #include <QLabel>
 #include <QLineEdit>

@@ -2,9 +2,9 @@
 
 #include "bio/PainelLeitor.h"
 #include "controls/UiServices.h"
-#include "ops/ContagemSdk.h"
 #include "platform/com/OleExceptions.h"
 #include "platform/com/OleVariant.h"
+#include "util/ContagemSdk.h"
 #include "util/Utils.h"
 
 #include <QByteArray>

@@ -1,9 +1,9 @@
 #include "ops/AlteracoesEmpregados.h"
 
 #include "controls/StringGrid.h"
-#include "ops/ContagemSdk.h"
 #include "ops/GradeResultados.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "util/ContagemSdk.h"
 
 #include <QLabel>
 

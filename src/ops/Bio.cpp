@@ -3,8 +3,8 @@
 #include "bio/GridTemplates.h"
 #include "controls/StringGrid.h"
 #include "controls/UiServices.h"
-#include "ops/ContagemSdk.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "util/ContagemSdk.h"
 
 #include <QCheckBox>
 #include <QComboBox>

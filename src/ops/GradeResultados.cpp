@@ -1,9 +1,9 @@
 #include "ops/GradeResultados.h"
 
 #include "controls/StringGrid.h"
-#include "ops/ContagemSdk.h"
 #include "ops/Operacao.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "util/ContagemSdk.h"
 
 #include <algorithm>
 

@@ -1,12 +1,12 @@
 #include "rb1/ImportacaoRB1.h"
 
 #include "controls/StringGrid.h"
-#include "ops/ContagemSdk.h"
 #include "ops/GradeResultados.h"
 #include "ops/SdkRep.h"
 #include "ops/SolicitarDados.h"
 #include "rb1/ArquivosRB1.h"
 #include "sdk/SDK_Velto_Rep_TLB.h"
+#include "util/ContagemSdk.h"
 
 #include <QLabel>
 #include <algorithm>
