@@ -2,8 +2,9 @@
 // (programa_qt_minimo: QApplication and a QMainWindow shown, quitting on its first message-loop turn).
 //
 // 1. Unattended operation 1 (clock request) against the simulator without latency, headless as an
-//    integrator runs it (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM: both programs pick the offscreen
-//    platform themselves): wall time and peak resident memory.
+//    integrator runs it (no DISPLAY, WAYLAND_DISPLAY or QT_QPA_PLATFORM: each program picks its platform,
+//    the console minimal, the bare program offscreen): wall time and peak resident memory. The bare
+//    program also runs with QT_QPA_PLATFORM=minimal, for the ratio on one platform.
 // 2. The interactive start up to the first shown window, both on the offscreen platform and both with
 //    VELTOREP_BENCH_SAIR_AO_MOSTRAR=1, which makes each quit on the first message-loop turn after its
 //    window's first painting: the window is on screen, drawn whole.
@@ -84,17 +85,22 @@ int main(int argc, char* argv[]) {
     interativo.push_back(plataforma);
     interativo.push_back("VELTOREP_BENCH_SAIR_AO_MOSTRAR=1");
     const std::vector<std::string> envSemTela = Ambiente(semTela, simulador);
+    std::vector<std::string> minimal = simulador;
+    minimal.push_back("QT_QPA_PLATFORM=minimal");
+    const std::vector<std::string> envMinimal = Ambiente(semTela, minimal);
     const std::vector<std::string> envInterativo = Ambiente(semTela, interativo);
     const std::vector<std::string> operacao1{"x", "1", "", "529.982.247-25"};
 
-    Serie minimoSemTela, operacao, minimoOffscreen, inicio;
+    Serie minimoSemTela, minimoMinimal, operacao, minimoOffscreen, inicio;
     // One untimed round first: the disk cache, the simulator's state file.
     for (int r = -1; r < rodadas; ++r) {
         const Medida a = Rodar(minimo, {}, envSemTela, trabalho);
         const Medida b = Rodar(programa, operacao1, envSemTela, trabalho);
+        const Medida m = Rodar(minimo, {}, envMinimal, trabalho);
         if (r >= 0) {
             minimoSemTela.acrescentar(a, 0);
             operacao.acrescentar(b, 0);
+            minimoMinimal.acrescentar(m, 0);
         }
         if (!comInterativo) continue;
         const Medida c = Rodar(minimo, {}, envInterativo, trabalho);
@@ -106,21 +112,25 @@ int main(int argc, char* argv[]) {
     const std::string arquivo = Ler(trabalho + "/retorno_rep.txt");
     if (arquivo.rfind("{\"RESULT\" : \"OK\"", 0) != 0)
         std::fprintf(stderr, "bench_inicio: retorno_rep.txt inesperado: %s\n", arquivo.c_str());
-    for (const Serie* s : {&minimoSemTela, &operacao, &minimoOffscreen, &inicio})
+    for (const Serie* s : {&minimoSemTela, &minimoMinimal, &operacao, &minimoOffscreen, &inicio})
         if (s->falhas)
             std::fprintf(stderr, "bench_inicio: %d execuções terminaram com status inesperado\n", s->falhas);
 
     std::printf("%d rodadas alternadas, medianas\n", rodadas);
     const double rt = operacao.tempo() / minimoSemTela.tempo();
     const double rm = operacao.pico() / minimoSemTela.pico();
-    std::printf("operação 1 sem tela: SDKVeltoRep %.1f ms, pico %.1f MiB; piso (programa Qt mínimo) %.1f ms, "
-                "pico %.1f MiB\n",
+    std::printf("operação 1 sem tela: SDKVeltoRep %.1f ms, pico %.1f MiB; piso (programa Qt mínimo, offscreen) "
+                "%.1f ms, pico %.1f MiB\n",
                 operacao.tempo() * 1e3, operacao.pico(), minimoSemTela.tempo() * 1e3, minimoSemTela.pico());
     std::printf("  razão de tempo %.2f (meta <= 1.25, %s); razão de memória %.2f (meta <= 1.3, %s)\n", rt,
                 Meta(rt <= 1.25), rm, Meta(rm <= 1.3));
     std::printf("  tempo de CPU (usuário e sistema): SDKVeltoRep %.1f ms, piso %.1f ms, razão %.2f\n",
                 operacao.tempoCpu() * 1e3, minimoSemTela.tempoCpu() * 1e3,
                 operacao.tempoCpu() / minimoSemTela.tempoCpu());
+    std::printf("  na mesma plataforma (programa Qt mínimo, minimal): %.1f ms, pico %.1f MiB; razão de tempo %.2f, "
+                "de memória %.2f (sem meta)\n",
+                minimoMinimal.tempo() * 1e3, minimoMinimal.pico(), operacao.tempo() / minimoMinimal.tempo(),
+                operacao.pico() / minimoMinimal.pico());
     if (comInterativo) {
         const double ri = inicio.tempo() / minimoOffscreen.tempo();
         std::printf(

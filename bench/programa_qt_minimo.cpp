@@ -1,8 +1,9 @@
 // The floor of the process benchmarks: the smallest Qt Widgets program that shows a window. It makes the
 // application object, shows an empty main window and quits on the first turn of its message loop; with
 // VELTOREP_BENCH_SAIR_AO_MOSTRAR set, on the first turn after the window's first painting, as the console
-// does then. Built with the console's flags; like the console, it uses the offscreen platform when there is
-// no display.
+// does then. Built with the console's flags. Without a display and without QT_QPA_PLATFORM it uses the
+// offscreen platform, the usual way to run a Qt program headless (bench_inicio runs it on the console's
+// headless platform, minimal, too).
 #include <QApplication>
 #include <QEvent>
 #include <QMainWindow>

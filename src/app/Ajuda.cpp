@@ -88,7 +88,7 @@ Ambiente da console:
   XDG_STATE_HOME                onde fica a pasta de estado da console, SDKVeltoRep (padrão
                                 ~/.local/state/SDKVeltoRep): o cursor de coleta de cada REP
   DISPLAY, WAYLAND_DISPLAY, QT_QPA_PLATFORM
-                                sem nenhuma delas, o modo automático usa a plataforma offscreen do Qt
+                                sem nenhuma delas, o modo automático usa a plataforma minimal do Qt
   VELTOREP_BENCH_SAIR_AO_MOSTRAR
                                 só para os benchmarks: termina depois da primeira pintura da janela
 

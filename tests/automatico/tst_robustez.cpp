@@ -513,12 +513,17 @@ void TstRobustez::inicioSemTela() {
 
 void TstRobustez::saidaDeErroLimpa_data() {
     QTest::addColumn<bool>("plataformaExplicita");
-    QTest::newRow("sem tela") << false;
-    QTest::newRow("QT_QPA_PLATFORM=offscreen") << true;
+    QTest::addColumn<bool>("semFontes");
+    QTest::newRow("sem tela") << false << false;
+    QTest::newRow("QT_QPA_PLATFORM=offscreen") << true << false;
+    // A server without any font configuration: a headless run loads no font, so fontconfig has nothing
+    // to complain about.
+    QTest::newRow("sem tela, servidor sem fontes") << false << true;
 }
 
 void TstRobustez::saidaDeErroLimpa() {
     QFETCH(bool, plataformaExplicita);
+    QFETCH(bool, semFontes);
     Caso caso;
     Pedido p;
     p.argumentos = QStringList{"x", "1", "", kCpf};
@@ -526,6 +531,7 @@ void TstRobustez::saidaDeErroLimpa() {
     p.roteiro = kRoteiroRelogio.toUtf8();
     p.semAmbiente = QStringList{"XDG_RUNTIME_DIR"};
     if (plataformaExplicita) p.ambiente.insert("QT_QPA_PLATFORM", "offscreen");
+    if (semFontes) p.ambiente.insert("FONTCONFIG_FILE", caso.caminho("nenhum-fonts.conf"));
     const Execucao e = caso.rodar(p);
     QCOMPARE(e.status, 0);
     QCOMPARE(e.arquivo, kArquivoRelogio);
