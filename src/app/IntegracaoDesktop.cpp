@@ -28,9 +28,9 @@ void DefinirIdentidade() {
     QApplication::setWindowIcon(QIcon(kIcone));
 }
 
-void Preparar(QCoreApplication& app) {
+void Preparar(QCoreApplication& app, bool janelaVisivel) {
     CarregarTraducaoQt(app);
-    DefinirIdentidade();
+    if (janelaVisivel) DefinirIdentidade();
 }
 
 } // namespace IntegracaoDesktop

@@ -23,7 +23,8 @@ QString ArquivoTraducaoQt();
 // The window icon and the desktop file name (the Wayland app id) of a GUI application.
 void DefinirIdentidade();
 
-// Both of the above, once the application object exists, for the interactive and unattended runs alike.
-void Preparar(QCoreApplication& app);
+// Once the application object exists: the translation always; the identity only for a window someone can
+// see (a headless run's is drawn in memory, and loading the icon's image plugin would be most of its start).
+void Preparar(QCoreApplication& app, bool janelaVisivel);
 
 } // namespace IntegracaoDesktop

@@ -112,7 +112,7 @@ int main(int argc, char* argv[]) {
     char* argvQt[] = {argc > 0 && argv[0] ? argv[0] : nome, nullptr};
     QApplication app(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
-    IntegracaoDesktop::Preparar(app);
+    IntegracaoDesktop::Preparar(app, !semTela);
     // An operator's console unless the arguments ask for an unattended run.
     const bool interativo = !automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#");
     const QString origemSdk = OrigemSdk::Registrar(interativo);

@@ -61,7 +61,7 @@ int main(int argc, char* argv[]) {
     int argcQt = 1;
     QApplication app(argcQt, argv);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
-    IntegracaoDesktop::Preparar(app);
+    IntegracaoDesktop::Preparar(app, true);
     const QString origem = OrigemSdk::Registrar(true);
     bool ok = true;
     {
