@@ -73,6 +73,10 @@ void Form::setTextFitting(bool on) {
     g_medirTextos = on;
 }
 
+bool Form::textFitting() {
+    return g_medirTextos;
+}
+
 QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* l = new QLabel(text, parent);
     if (w < 0)

@@ -22,6 +22,7 @@ namespace Form {
 // Whether the builders measure texts (on by default). An unattended run shows its pages to nobody: the
 // program turns it off there, so that the run spends nothing on measuring captions.
 void setTextFitting(bool on);
+bool textFitting();
 QLabel* label(QWidget* parent, const char* name, const QString& text, int x, int y, int w = -1, int h = 16);
 QPushButton* button(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h = 25);
 QLineEdit* edit(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h = 21);

@@ -102,7 +102,11 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
         {tbpChavePublica.semConstruir(), QStringLiteral("Chave Pública")}};
     // Small tabs: the eleven captions fit on one row. The style sheet is set on the tab bars alone (the
     // pages' own, once they are made); set on the page control it would restyle every control of every page.
-    const QString abasPequenas = QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }");
+    // Like the captions, the tabs of an unattended run are left as they are: nobody reads them, and the
+    // style sheet would be a sixth of such a run's work.
+    const QString abasPequenas = Form::textFitting()
+                                     ? QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }")
+                                     : QString();
     // The pages first, their captions after: a tab bar not shown yet lays itself out again at every tab
     // added, measuring every caption each time, while a caption set later waits for the one layout.
     for (const auto& [pagina, legenda] : paginas) {
