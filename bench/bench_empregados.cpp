@@ -200,7 +200,7 @@ void ParteJanela(int argc, char* argv[], int n) {
 } // namespace
 
 int main(int argc, char* argv[]) {
-    // The floor process of part 1.
+    // The floor process of step 1 above.
     if (argc == 4 && std::string(argv[1]) == "--laco") {
         SimKnobs::reload();
         SdkServerRegistration::registerSimulator();

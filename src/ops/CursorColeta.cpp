@@ -32,7 +32,7 @@ QString Erro(int numero) {
 
 QString PastaEstadoConsole() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    // The base directory specification: a relative path is invalid and ignored.
+    // XDG base directories: a relative XDG_STATE_HOME is invalid and ignored.
     if (base.isEmpty() || !QDir::isAbsolutePath(base))
         base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/SDKVeltoRep");
