@@ -39,20 +39,6 @@ bool tem(const Relatorio& r, Falha f, std::uint64_t linha) {
     return false;
 }
 
-// The same report, field by field and problem by problem.
-bool igual(const Relatorio& a, const Relatorio& b) {
-    if (a.totalProblemas != b.totalProblemas || a.problemas.size() != b.problemas.size() ||
-        a.porTipo != b.porTipo || a.linhas != b.linhas || a.nsrInicial != b.nsrInicial ||
-        a.nsrFinal != b.nsrFinal || a.assinatura != b.assinatura || a.utf8 != b.utf8 ||
-        a.comCrcAnexo != b.comCrcAnexo || a.rep.tipo != b.rep.tipo || a.leiaute != b.leiaute)
-        return false;
-    for (std::size_t i = 0; i < a.problemas.size(); ++i)
-        if (a.problemas[i].texto != b.problemas[i].texto || a.problemas[i].linha != b.problemas[i].linha ||
-            a.problemas[i].falha != b.problemas[i].falha)
-            return false;
-    return true;
-}
-
 std::string utf8DeLatin1(const std::string& s) {
     return QString::fromLatin1(s).toUtf8().toStdString();
 }
@@ -470,10 +456,9 @@ void TstAfdValidacao::partesIguaisAUmaPassagem() {
              p = a.find('\n', p + 1))
             inicios.push_back(p + 1);
         for (const std::size_t c : inicios)
-            QVERIFY2(igual(uma, interno::ValidarBytesEmPartes(a, {c})), qPrintable(QString::number(c)));
+            QVERIFY2(uma == interno::ValidarBytesEmPartes(a, {c}), qPrintable(QString::number(c)));
         for (std::size_t i = 0; i + 7 < inicios.size(); i += 3)
-            QVERIFY(
-                igual(uma, interno::ValidarBytesEmPartes(a, {inicios[i], inicios[i + 3], inicios[i + 7]})));
+            QVERIFY(uma == interno::ValidarBytesEmPartes(a, {inicios[i], inicios[i + 3], inicios[i + 7]}));
     }
     // Past the limit of listed problems too.
     std::string muitos = Arquivo(Afd671({.marcacoes = 0}));
@@ -482,11 +467,11 @@ void TstAfdValidacao::partesIguaisAUmaPassagem() {
         lixo += "x\r\n";
     muitos.insert(muitos.find("\r\n") + 2, lixo);
     const std::size_t meio = muitos.find('\n', muitos.size() / 2) + 1;
-    QVERIFY(igual(Validar(muitos), interno::ValidarBytesEmPartes(muitos, {meio})));
+    QVERIFY(Validar(muitos) == interno::ValidarBytesEmPartes(muitos, {meio}));
     // And a file big enough to be split on its own.
     const std::string grande = Arquivo(Afd671({.marcacoes = 60000}));
     QVERIFY(interno::PartesPara(grande.size()) >= 1);
-    QVERIFY(igual(Validar(grande), interno::ValidarBytesEmPartes(grande, {})));
+    QVERIFY(Validar(grande) == interno::ValidarBytesEmPartes(grande, {}));
 }
 
 // A file is read a piece at a time, in parts at once when it is large: the report is that of its bytes.
@@ -506,7 +491,7 @@ void TstAfdValidacao::arquivoLidoEmPedacos() {
     QVERIFY(grande.size() > 2 * interno::kMinBytesPorParte);
     ValidacaoArquivo v = ValidarArquivo(gravar("grande.txt", grande));
     QVERIFY(v.lido);
-    QVERIFY(igual(v.relatorio, Validar(grande)));
+    QVERIFY(v.relatorio == Validar(grande));
     QCOMPARE(v.relatorio.totalProblemas, std::uint64_t(4));
     // A line too long for any record is cut where the file is read, and named.
     std::string longa = Arquivo(Afd671());

@@ -147,6 +147,7 @@ struct IdentificacaoRep {
     TipoRep tipo = TipoRep::RepC;
     MotivoTipoRep motivo = MotivoTipoRep::Presumido;
     VarianteCrc crc() const { return VarianteDoRep(tipo); }
+    bool operator==(const IdentificacaoRep&) const = default;
 };
 // `cabecalho` is the header line (empty when the file has none); `comCrc` the first record of types 2 to 5
 // of the right length (empty when none); `temTipo7` whether any type 7 record is in the file.
