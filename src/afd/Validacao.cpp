@@ -38,20 +38,8 @@ void Acrescentar(std::string& t, char c) {
     Acrescentar(t, Citacao{std::string_view(&c, 1)});
 }
 void Acrescentar(std::string& t, Citacao c) {
-    constexpr std::size_t kMax = 60;
-    const std::string_view s = c.bytes.substr(0, kMax);
-    for (const char ch : s) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
-            t += '?'; // a control character: the problem list says where it is
-        } else if (b < 0x80) {
-            t += ch;
-        } else {
-            t += char(0xC0 | (b >> 6));
-            t += char(0x80 | (b & 0x3F));
-        }
-    }
-    if (c.bytes.size() > kMax) t += "…";
+    // A control character shows as '?': the problem list says where it is.
+    CitarLatin1(t, c.bytes, 60);
 }
 
 std::string Nsr9(std::uint64_t n) {
@@ -62,13 +50,6 @@ std::string Nsr9(std::uint64_t n) {
 }
 
 namespace {
-
-std::uint64_t valor(std::string_view digitos) {
-    std::uint64_t v = 0;
-    for (const char c : digitos)
-        v = v * 10 + std::uint64_t(c - '0');
-    return v;
-}
 
 // Length of the UTF-8 sequence that starts at s[i] (a byte of 0x80 or more), 0 when there is none.
 std::size_t sequenciaUtf8(std::string_view s, std::size_t i) {
@@ -227,7 +208,7 @@ void Verificador::linha(const LinhaLida& l) {
         lerCabecalho(s, textoOk);
         return;
     }
-    lerRegistro(s, valor(nsr), tipo, textoOk);
+    lerRegistro(s, ValorDecimal(nsr), tipo, textoOk);
 }
 
 void Verificador::lerCabecalho(std::string_view s, bool textoOk) {
@@ -363,7 +344,7 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
             continue;
         }
         trailer_.numerico[i] = true;
-        trailer_.escrito[i] = valor(c.substr(0, fim));
+        trailer_.escrito[i] = ValorDecimal(c.substr(0, fim));
     }
 }
 
