@@ -2,6 +2,7 @@
 #include "afd/Caracteres.h"
 
 #include "afd/Passagem.h"
+#include "afd/Registros.h"
 #include "afd/Verificador.h"
 
 #include <algorithm>
@@ -40,13 +41,6 @@ void Acrescentar(std::string& t, char c) {
 void Acrescentar(std::string& t, Citacao c) {
     // A control character shows as '?': the problem list says where it is.
     CitarLatin1(t, c.bytes, 60);
-}
-
-std::string Nsr9(std::uint64_t n) {
-    std::string s(9, '0');
-    for (std::size_t i = 9; i-- > 0 && n > 0; n /= 10)
-        s[i] = char('0' + n % 10);
-    return s;
 }
 
 namespace {
@@ -273,14 +267,15 @@ bool Verificador::problemaDeSequencia(std::uint64_t nsr, bool igualAoAnterior, P
     if (nsr > esperado_) {
         const std::uint64_t falta = nsr - esperado_;
         p.falha = Falha::NsrFalta;
-        p.texto = "NSR " + Nsr9(esperado_) + " esperado, encontrado " + Nsr9(nsr) +
+        p.texto = "NSR " + Numerico(esperado_, 9) + " esperado, encontrado " + Numerico(nsr, 9) +
                   (falta == 1 ? " (falta 1 registro)" : " (faltam " + std::to_string(falta) + " registros)");
     } else if (nsr + 1 == esperado_) {
         p.falha = Falha::NsrRepetido;
-        p.texto = "NSR " + Nsr9(nsr) + " repetido" + (igualAoAnterior ? " (linha igual à anterior)" : "");
+        p.texto =
+            "NSR " + Numerico(nsr, 9) + " repetido" + (igualAoAnterior ? " (linha igual à anterior)" : "");
     } else {
         p.falha = Falha::NsrForaDeOrdem;
-        p.texto = "NSR " + Nsr9(nsr) + " fora de ordem, esperado " + Nsr9(esperado_);
+        p.texto = "NSR " + Numerico(nsr, 9) + " fora de ordem, esperado " + Numerico(esperado_, 9);
     }
     return true;
 }
