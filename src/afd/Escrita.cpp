@@ -227,9 +227,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         const char tipo = s[kPosTipo];
         if (tipo >= '0' && tipo <= '9') ++m.porTipo[std::size_t(tipo - '0')];
         temTipo7 = temTipo7 || tipo == '7';
-        if (comCrc.empty() && tipo >= '2' && tipo <= '5' &&
-            s.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
-            comCrc = s;
+        if (comCrc.empty() && ServeParaIdentificarRep(s)) comCrc = s;
     }
     m.registros = escritas.size();
     if (m.leiaute == Leiaute::Portaria671) m.rep = IdentificarRep(cabecalho, comCrc, temTipo7).tipo;

@@ -495,9 +495,7 @@ void Observar(Deteccao& d, std::string_view linha, bool primeira) {
     d.detector.observar(linha);
     if (!comTipo) return;
     const char tipo = linha[kPosTipo];
-    if (d.comCrc.empty() && tipo >= '2' && tipo <= '5' &&
-        linha.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
-        d.comCrc = linha;
+    if (d.comCrc.empty() && ServeParaIdentificarRep(linha)) d.comCrc = linha;
     if (tipo == '7') d.temTipo7 = true;
 }
 
