@@ -176,6 +176,22 @@ void TstAfdValidacao::mutacoes_data() {
         l[m] = RefazerCrc(l[m]);
         linha("671 dígito verificador do CPF", Arquivo(l), Falha::DigitoVerificador, m);
     }
+    // A day and a CPF found right are remembered, to save work on the records after them: a wrong one like
+    // them must still be named, each time it comes.
+    {
+        Linhas l = base;
+        for (const std::size_t i : {m, m + 1}) { // the same employee, one punch after the other
+            l[i][44] = l[i][44] == '9' ? '0' : char(l[i][44] + 1);
+            l[i] = RefazerCrc(l[i]);
+        }
+        linha("671 o mesmo CPF errado outra vez", Arquivo(l), Falha::DigitoVerificador, m + 1);
+    }
+    {
+        Linhas l = base;
+        l[m + 1].replace(27, 2, "30"); // seconds, on the day and zone of the punch before
+        l[m + 1] = RefazerCrc(l[m + 1]);
+        linha("671 segundos num dia já visto", Arquivo(l), Falha::DataHora, m + 1);
+    }
     {
         Linhas l = base;
         l[0][24] = l[0][24] == '9' ? '0' : char(l[0][24] + 1); // the employer's CNPJ
