@@ -1,5 +1,5 @@
-// The two questions every field check asks of its bytes, a digit field's value, and how a field is quoted
-// in a message.
+// The two questions every field check asks of its bytes, a field's text without its fill, a digit field's
+// value, and how a field is quoted in a message.
 #pragma once
 
 #include <cstddef>
@@ -21,6 +21,14 @@ inline bool EmBranco(std::string_view s) {
     for (const char c : s)
         if (c != ' ') return false;
     return true;
+}
+
+// The field without the blanks that fill it after its text.
+inline std::string_view SemBrancosAFim(std::string_view s) {
+    std::size_t n = s.size();
+    while (n > 0 && s[n - 1] == ' ')
+        --n;
+    return s.substr(0, n);
 }
 
 // The value of a field already known to be digits.

@@ -330,16 +330,14 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
     for (std::size_t i = 0; i < n; ++i) {
         const std::string_view c = (de671 ? p671::trailer::contagem(i) : p1510::trailer::contagem(i)).de(s);
         const char tipo = char('2' + i);
-        std::size_t fim = c.size();
-        while (fim > 0 && c[fim - 1] == ' ')
-            --fim;
-        if (fim == 0 || !SoDigitos(c.substr(0, fim))) {
+        const std::string_view digitos = SemBrancosAFim(c);
+        if (digitos.empty() || !SoDigitos(digitos)) {
             problema(Falha::Campo, "contagem de registros do tipo ", tipo, " no trailer '", Citacao{c},
                      "' não numérica");
             continue;
         }
         trailer_.numerico[i] = true;
-        trailer_.escrito[i] = ValorDecimal(c.substr(0, fim));
+        trailer_.escrito[i] = ValorDecimal(digitos);
     }
 }
 
