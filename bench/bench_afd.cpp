@@ -67,11 +67,11 @@ std::vector<std::string> gerar671(int registros) {
             ++contagens[4];
             continue;
         }
-        l.push_back(Linha(Marcacao{nsr, em(minuto + int(nsr) / 4 % 1), cpfs[nsr % 20]}));
+        l.push_back(Linha(Marcacao{nsr, em(minuto), cpfs[nsr % 20]}));
         ++contagens[1];
         if (nsr++ % 4 == 0) ++minuto;
     }
-    afd::DataHora primeira = em(0), ultima = em(minuto), geracao = em(minuto + 60);
+    afd::DataHora primeira = em(0), ultima = em(minuto);
     for (const std::string& r : l) {
         afd::DataHora d;
         if (r[9] != '4' &&
@@ -79,7 +79,7 @@ std::vector<std::string> gerar671(int registros) {
             d.aaaammdd() > ultima.aaaammdd())
             ultima = d;
     }
-    geracao = ultima;
+    afd::DataHora geracao = ultima;
     geracao.hora = 23;
     l.insert(l.begin(), Linha(Cabecalho{'1', "11222333000181", "", "KORVANT SDK", "00004900902000003",
                                         primeira, ultima, geracao, '1', "11222333000181", "VELTOREP PLUS"}));

@@ -1,6 +1,6 @@
 // Writes the seed corpus of the AFD fuzz target (fuzz/corpus-afd/): small valid files of each kind and
 // layout, built with the module's record builders, and a few damaged ones. Run once when the format changes:
-//   g++ -std=c++20 -Isrc fuzz/gerar_sementes_afd.cpp
+//   g++ -std=c++20 -Isrc fuzz/gerar_sementes_afd.cpp \
 //   src/afd/{Crc16,DataHora,DigitosVerificadores,Leiaute,Registros,Sha256}.cpp \
 //     -o /tmp/sementes_afd && /tmp/sementes_afd fuzz/corpus-afd
 #include "afd/DigitosVerificadores.h"

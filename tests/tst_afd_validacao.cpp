@@ -39,20 +39,6 @@ bool tem(const Relatorio& r, Falha f, std::uint64_t linha) {
     return false;
 }
 
-// The same report, field by field and problem by problem.
-bool igual(const Relatorio& a, const Relatorio& b) {
-    if (a.totalProblemas != b.totalProblemas || a.problemas.size() != b.problemas.size() ||
-        a.porTipo != b.porTipo || a.linhas != b.linhas || a.nsrInicial != b.nsrInicial ||
-        a.nsrFinal != b.nsrFinal || a.assinatura != b.assinatura || a.utf8 != b.utf8 ||
-        a.comCrcAnexo != b.comCrcAnexo || a.rep.tipo != b.rep.tipo || a.leiaute != b.leiaute)
-        return false;
-    for (std::size_t i = 0; i < a.problemas.size(); ++i)
-        if (a.problemas[i].texto != b.problemas[i].texto || a.problemas[i].linha != b.problemas[i].linha ||
-            a.problemas[i].falha != b.problemas[i].falha)
-            return false;
-    return true;
-}
-
 std::string utf8DeLatin1(const std::string& s) {
     return QString::fromLatin1(s).toUtf8().toStdString();
 }
@@ -189,6 +175,22 @@ void TstAfdValidacao::mutacoes_data() {
         l[m][44] = l[m][44] == '9' ? '0' : char(l[m][44] + 1); // the CPF's last check digit
         l[m] = RefazerCrc(l[m]);
         linha("671 dígito verificador do CPF", Arquivo(l), Falha::DigitoVerificador, m);
+    }
+    // A day and a CPF found right are remembered, to save work on the records after them: a wrong one like
+    // them must still be named, each time it comes.
+    {
+        Linhas l = base;
+        for (const std::size_t i : {m, m + 1}) { // the same employee, one punch after the other
+            l[i][44] = l[i][44] == '9' ? '0' : char(l[i][44] + 1);
+            l[i] = RefazerCrc(l[i]);
+        }
+        linha("671 o mesmo CPF errado outra vez", Arquivo(l), Falha::DigitoVerificador, m + 1);
+    }
+    {
+        Linhas l = base;
+        l[m + 1].replace(27, 2, "30"); // seconds, on the day and zone of the punch before
+        l[m + 1] = RefazerCrc(l[m + 1]);
+        linha("671 segundos num dia já visto", Arquivo(l), Falha::DataHora, m + 1);
     }
     {
         Linhas l = base;
@@ -470,10 +472,9 @@ void TstAfdValidacao::partesIguaisAUmaPassagem() {
              p = a.find('\n', p + 1))
             inicios.push_back(p + 1);
         for (const std::size_t c : inicios)
-            QVERIFY2(igual(uma, interno::ValidarBytesEmPartes(a, {c})), qPrintable(QString::number(c)));
+            QVERIFY2(uma == interno::ValidarBytesEmPartes(a, {c}), qPrintable(QString::number(c)));
         for (std::size_t i = 0; i + 7 < inicios.size(); i += 3)
-            QVERIFY(
-                igual(uma, interno::ValidarBytesEmPartes(a, {inicios[i], inicios[i + 3], inicios[i + 7]})));
+            QVERIFY(uma == interno::ValidarBytesEmPartes(a, {inicios[i], inicios[i + 3], inicios[i + 7]}));
     }
     // Past the limit of listed problems too.
     std::string muitos = Arquivo(Afd671({.marcacoes = 0}));
@@ -482,11 +483,11 @@ void TstAfdValidacao::partesIguaisAUmaPassagem() {
         lixo += "x\r\n";
     muitos.insert(muitos.find("\r\n") + 2, lixo);
     const std::size_t meio = muitos.find('\n', muitos.size() / 2) + 1;
-    QVERIFY(igual(Validar(muitos), interno::ValidarBytesEmPartes(muitos, {meio})));
+    QVERIFY(Validar(muitos) == interno::ValidarBytesEmPartes(muitos, {meio}));
     // And a file big enough to be split on its own.
     const std::string grande = Arquivo(Afd671({.marcacoes = 60000}));
     QVERIFY(interno::PartesPara(grande.size()) >= 1);
-    QVERIFY(igual(Validar(grande), interno::ValidarBytesEmPartes(grande, {})));
+    QVERIFY(Validar(grande) == interno::ValidarBytesEmPartes(grande, {}));
 }
 
 // A file is read a piece at a time, in parts at once when it is large: the report is that of its bytes.
@@ -506,7 +507,7 @@ void TstAfdValidacao::arquivoLidoEmPedacos() {
     QVERIFY(grande.size() > 2 * interno::kMinBytesPorParte);
     ValidacaoArquivo v = ValidarArquivo(gravar("grande.txt", grande));
     QVERIFY(v.lido);
-    QVERIFY(igual(v.relatorio, Validar(grande)));
+    QVERIFY(v.relatorio == Validar(grande));
     QCOMPARE(v.relatorio.totalProblemas, std::uint64_t(4));
     // A line too long for any record is cut where the file is read, and named.
     std::string longa = Arquivo(Afd671());

@@ -9,13 +9,6 @@
 namespace afd::interno {
 namespace {
 
-std::string_view semBrancosAFim(std::string_view s) {
-    std::size_t n = s.size();
-    while (n > 0 && s[n - 1] == ' ')
-        --n;
-    return s.substr(0, n);
-}
-
 bool hex(std::string_view s) {
     for (const char c : s)
         if (!((c >= '0' && c <= '9') || (c >= 'a' && c <= 'f') || (c >= 'A' && c <= 'F'))) return false;
@@ -147,7 +140,7 @@ void Verificador::conferirCpf(std::string_view campo, const char* nome) {
         if (lugar->inicio == chave.inicio && lugar->fim == chave.fim && lugar->tamanho == chave.tamanho)
             return;
     }
-    const std::string_view s = semBrancosAFim(campo);
+    const std::string_view s = SemBrancosAFim(campo);
     if (s.size() >= 11 && SoDigitos(s)) {
         const std::string_view zeros = s.substr(0, s.size() - 11);
         if (zeros.find_first_not_of('0') == std::string_view::npos) {
@@ -204,7 +197,7 @@ void Verificador::conferirIdentificador(char tipoId, std::string_view campo, con
 // A number filling its field, or (the layout's general fill rule) its digits followed by blanks.
 void Verificador::conferirNumerico(std::string_view campo, const char* nome, bool brancoPermitido) {
     if (brancoPermitido && EmBranco(campo)) return;
-    const std::string_view s = semBrancosAFim(campo);
+    const std::string_view s = SemBrancosAFim(campo);
     if (s.empty() || !SoDigitos(s)) problema(Falha::Campo, nome, " '", Citacao{campo}, "' não numérico");
 }
 

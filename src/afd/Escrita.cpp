@@ -56,19 +56,8 @@ bool foraDoLatin1(std::u16string_view s, char32_t& c) {
 
 std::string citar(std::string_view latin1) {
     std::string s;
-    for (const char ch : latin1.substr(0, 40)) {
-        const auto b = static_cast<unsigned char>(ch);
-        s += b < 0x20 || (b >= 0x7F && b < 0xA0) ? std::string("?") : utf8(b);
-    }
-    if (latin1.size() > 40) s += "…";
+    CitarLatin1(s, latin1, 40);
     return s;
-}
-
-std::uint64_t valor(std::string_view d) {
-    std::uint64_t v = 0;
-    for (const char c : d)
-        v = v * 10 + std::uint64_t(c - '0');
-    return v;
 }
 
 // Letters and digits only: a name made from a device's fields never leaves its folder.
@@ -166,7 +155,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         } else if (kNsr.de(s) == kNsrCabecalho && s[kPosTipo] == '1') {
             cabecalhos.push_back(k);
         } else {
-            li.nsr = valor(kNsr.de(s));
+            li.nsr = ValorDecimal(kNsr.de(s));
             registros.push_back(li);
         }
     }
@@ -238,9 +227,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
         const char tipo = s[kPosTipo];
         if (tipo >= '0' && tipo <= '9') ++m.porTipo[std::size_t(tipo - '0')];
         temTipo7 = temTipo7 || tipo == '7';
-        if (comCrc.empty() && tipo >= '2' && tipo <= '5' &&
-            s.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
-            comCrc = s;
+        if (comCrc.empty() && ServeParaIdentificarRep(s)) comCrc = s;
     }
     m.registros = escritas.size();
     if (m.leiaute == Leiaute::Portaria671) m.rep = IdentificarRep(cabecalho, comCrc, temTipo7).tipo;
@@ -264,7 +251,7 @@ Montagem MontarArquivo(const std::vector<std::u16string_view>& linhas) {
                 if (!diferencas.empty()) diferencas += "; ";
                 const std::string_view doRep = c.de(trailerDoRep);
                 diferencas += "tipo " + n(i + 2) + ": " +
-                              (SoDigitos(doRep) ? n(valor(doRep)) : "'" + citar(doRep) + "'") +
+                              (SoDigitos(doRep) ? n(ValorDecimal(doRep)) : "'" + citar(doRep) + "'") +
                               " no trailer, " + n(m.porTipo[i + 2]) + " gravados";
             }
         }

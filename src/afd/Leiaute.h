@@ -147,9 +147,16 @@ struct IdentificacaoRep {
     TipoRep tipo = TipoRep::RepC;
     MotivoTipoRep motivo = MotivoTipoRep::Presumido;
     VarianteCrc crc() const { return VarianteDoRep(tipo); }
+    bool operator==(const IdentificacaoRep&) const = default;
 };
-// `cabecalho` is the header line (empty when the file has none); `comCrc` the first record of types 2 to 5
-// of the right length (empty when none); `temTipo7` whether any type 7 record is in the file.
+// `cabecalho` is the header line (empty when the file has none); `comCrc` the first record for which
+// `ServeParaIdentificarRep` holds (empty when none); `temTipo7` whether any type 7 record is in the file.
 IdentificacaoRep IdentificarRep(std::string_view cabecalho, std::string_view comCrc, bool temTipo7);
+// A record of types 2 to 5 with its 671 length: its CRC can tell the kind of REP.
+inline bool ServeParaIdentificarRep(std::string_view registro) {
+    if (registro.size() <= kPosTipo) return false;
+    const char tipo = registro[kPosTipo];
+    return tipo >= '2' && tipo <= '5' && registro.size() == TamanhoRegistro(Leiaute::Portaria671, tipo);
+}
 
 } // namespace afd

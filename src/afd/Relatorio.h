@@ -37,6 +37,7 @@ struct Problema {
     std::uint64_t linha = 0; // 1-based; 0 for the file as a whole
     Falha falha{};
     std::string texto; // "Linha 12: NSR 000000011 esperado, encontrado 000000013 (faltam 2 registros)"
+    bool operator==(const Problema&) const = default;
 };
 
 inline constexpr std::size_t kMaxProblemasListados = 1000;
@@ -57,6 +58,8 @@ struct Relatorio {
     std::vector<Problema> problemas; // the first kMaxProblemasListados found, by line
 
     bool valido() const { return totalProblemas == 0; }
+    // Field by field and problem by problem: a file checked in parts must give the report of one pass.
+    bool operator==(const Relatorio&) const = default;
     // Types 2 to 7.
     std::uint64_t registros() const {
         std::uint64_t n = 0;

@@ -2,6 +2,7 @@
 #include "afd/Caracteres.h"
 
 #include "afd/Passagem.h"
+#include "afd/Registros.h"
 #include "afd/Verificador.h"
 
 #include <algorithm>
@@ -38,37 +39,11 @@ void Acrescentar(std::string& t, char c) {
     Acrescentar(t, Citacao{std::string_view(&c, 1)});
 }
 void Acrescentar(std::string& t, Citacao c) {
-    constexpr std::size_t kMax = 60;
-    const std::string_view s = c.bytes.substr(0, kMax);
-    for (const char ch : s) {
-        const auto b = static_cast<unsigned char>(ch);
-        if (b < 0x20 || (b >= 0x7F && b < 0xA0)) {
-            t += '?'; // a control character: the problem list says where it is
-        } else if (b < 0x80) {
-            t += ch;
-        } else {
-            t += char(0xC0 | (b >> 6));
-            t += char(0x80 | (b & 0x3F));
-        }
-    }
-    if (c.bytes.size() > kMax) t += "…";
-}
-
-std::string Nsr9(std::uint64_t n) {
-    std::string s(9, '0');
-    for (std::size_t i = 9; i-- > 0 && n > 0; n /= 10)
-        s[i] = char('0' + n % 10);
-    return s;
+    // A control character shows as '?': the problem list says where it is.
+    CitarLatin1(t, c.bytes, 60);
 }
 
 namespace {
-
-std::uint64_t valor(std::string_view digitos) {
-    std::uint64_t v = 0;
-    for (const char c : digitos)
-        v = v * 10 + std::uint64_t(c - '0');
-    return v;
-}
 
 // Length of the UTF-8 sequence that starts at s[i] (a byte of 0x80 or more), 0 when there is none.
 std::size_t sequenciaUtf8(std::string_view s, std::size_t i) {
@@ -227,7 +202,7 @@ void Verificador::linha(const LinhaLida& l) {
         lerCabecalho(s, textoOk);
         return;
     }
-    lerRegistro(s, valor(nsr), tipo, textoOk);
+    lerRegistro(s, ValorDecimal(nsr), tipo, textoOk);
 }
 
 void Verificador::lerCabecalho(std::string_view s, bool textoOk) {
@@ -292,14 +267,15 @@ bool Verificador::problemaDeSequencia(std::uint64_t nsr, bool igualAoAnterior, P
     if (nsr > esperado_) {
         const std::uint64_t falta = nsr - esperado_;
         p.falha = Falha::NsrFalta;
-        p.texto = "NSR " + Nsr9(esperado_) + " esperado, encontrado " + Nsr9(nsr) +
+        p.texto = "NSR " + Numerico(esperado_, 9) + " esperado, encontrado " + Numerico(nsr, 9) +
                   (falta == 1 ? " (falta 1 registro)" : " (faltam " + std::to_string(falta) + " registros)");
     } else if (nsr + 1 == esperado_) {
         p.falha = Falha::NsrRepetido;
-        p.texto = "NSR " + Nsr9(nsr) + " repetido" + (igualAoAnterior ? " (linha igual à anterior)" : "");
+        p.texto =
+            "NSR " + Numerico(nsr, 9) + " repetido" + (igualAoAnterior ? " (linha igual à anterior)" : "");
     } else {
         p.falha = Falha::NsrForaDeOrdem;
-        p.texto = "NSR " + Nsr9(nsr) + " fora de ordem, esperado " + Nsr9(esperado_);
+        p.texto = "NSR " + Numerico(nsr, 9) + " fora de ordem, esperado " + Numerico(esperado_, 9);
     }
     return true;
 }
@@ -354,16 +330,14 @@ void Verificador::lerTrailer(std::string_view s, bool textoOk) {
     for (std::size_t i = 0; i < n; ++i) {
         const std::string_view c = (de671 ? p671::trailer::contagem(i) : p1510::trailer::contagem(i)).de(s);
         const char tipo = char('2' + i);
-        std::size_t fim = c.size();
-        while (fim > 0 && c[fim - 1] == ' ')
-            --fim;
-        if (fim == 0 || !SoDigitos(c.substr(0, fim))) {
+        const std::string_view digitos = SemBrancosAFim(c);
+        if (digitos.empty() || !SoDigitos(digitos)) {
             problema(Falha::Campo, "contagem de registros do tipo ", tipo, " no trailer '", Citacao{c},
                      "' não numérica");
             continue;
         }
         trailer_.numerico[i] = true;
-        trailer_.escrito[i] = valor(c.substr(0, fim));
+        trailer_.escrito[i] = ValorDecimal(digitos);
     }
 }
 
@@ -519,9 +493,7 @@ void Observar(Deteccao& d, std::string_view linha, bool primeira) {
     d.detector.observar(linha);
     if (!comTipo) return;
     const char tipo = linha[kPosTipo];
-    if (d.comCrc.empty() && tipo >= '2' && tipo <= '5' &&
-        linha.size() == TamanhoRegistro(Leiaute::Portaria671, tipo))
-        d.comCrc = linha;
+    if (d.comCrc.empty() && ServeParaIdentificarRep(linha)) d.comCrc = linha;
     if (tipo == '7') d.temTipo7 = true;
 }
 

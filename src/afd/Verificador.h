@@ -26,7 +26,6 @@ void Acrescentar(std::string& t, std::uint64_t n);
 void Acrescentar(std::string& t, int n);
 void Acrescentar(std::string& t, char c);
 void Acrescentar(std::string& t, Citacao c);
-std::string Nsr9(std::uint64_t n);
 
 // A large file is checked in parts at once, each part by its own Verificador. A part after the first
 // starts as if the lines before it had left the file among its records (`meio`) and notes what it could

@@ -77,6 +77,19 @@ int gravarTudo(int fd, std::string_view bytes) {
     return 0;
 }
 
+// Syncs and closes fd after a write that ended with `erro`; the first failure wins and `passo` names it.
+int sincronizarEFechar(int fd, int erro, const char*& passo) {
+    if (erro == 0 && ::fsync(fd) != 0) {
+        passo = "sincronizar";
+        erro = errno;
+    }
+    if (::close(fd) != 0 && erro == 0) {
+        passo = "fechar";
+        erro = errno;
+    }
+    return erro;
+}
+
 int sincronizarPasta(const std::string& pasta) {
     const int fd = ::open(pasta.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
     if (fd < 0) return errno;
@@ -127,14 +140,7 @@ SafeFile::Result reescreverNoLugar(const std::string& caminho, std::string_view 
         passo = "ajustar o tamanho";
         erro = errno;
     }
-    if (erro == 0 && ::fsync(fd) != 0) {
-        passo = "sincronizar";
-        erro = errno;
-    }
-    if (::close(fd) != 0 && erro == 0) {
-        passo = "fechar";
-        erro = errno;
-    }
+    erro = sincronizarEFechar(fd, erro, passo);
     if (erro != 0) {
         r.error = motivo + "; reescrevendo no lugar, " + falha(passo, erro) +
                   " (o arquivo pode ter ficado incompleto)";
@@ -181,14 +187,7 @@ SafeFile::Result SafeFile::write(const std::string& caminho, std::string_view by
         erro = errno;
     }
     if (erro == 0) erro = gravarTudo(fd, bytes);
-    if (erro == 0 && ::fsync(fd) != 0) {
-        passo = "sincronizar";
-        erro = errno;
-    }
-    if (::close(fd) != 0 && erro == 0) {
-        passo = "fechar";
-        erro = errno;
-    }
+    erro = sincronizarEFechar(fd, erro, passo);
     if (erro == 0 && ::rename(temporario.c_str(), caminho.c_str()) != 0) {
         passo = "pôr no lugar";
         erro = errno;
