@@ -15,10 +15,13 @@ QByteArray digest(const QString& endereco, const char* salt) {
 } // namespace
 
 QString SimDevice::numeroSerie() const {
+    if (m_numeroSerieDe == endereco && !m_numeroSerie.isEmpty()) return m_numeroSerie;
     // 17 digits, stable for the address.
     const QByteArray d = digest(endereco, "serie");
     QString s = QStringLiteral("0000");
     for (int i = 0; s.size() < 17; ++i) s += QChar(u'0' + static_cast<unsigned char>(d[i % d.size()]) % 10);
+    m_numeroSerie = s;
+    m_numeroSerieDe = endereco;
     return s;
 }
 
