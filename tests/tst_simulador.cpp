@@ -51,6 +51,10 @@ void TstSimulador::cpf_data() {
     QTest::newRow("wrong check digit") << "529.982.247-26" << 6;
     QTest::newRow("repeated digits") << "111.111.111-11" << 6;
     QTest::newRow("partial") << "529.98 .   -  " << 6;
+    QTest::newRow("plain, second check digit wrong") << "52998224724" << 6;
+    QTest::newRow("other separators") << "529-982-247.25" << 6;
+    QTest::newRow("plain with a letter") << "5299822472A" << 6;
+    QTest::newRow("masked, twelve digits") << "529.982.247-255" << 6;
 }
 
 void TstSimulador::cpf() {
