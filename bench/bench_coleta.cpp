@@ -7,6 +7,8 @@
 //
 // --detalhe adds the cost without the repaints asked for, then without the message-loop turns either
 // (10,000 and 20,000 records), and the list widgets alone.
+#include "LacoColetaSdk.h"
+
 #include "app/Entrada.h"
 #include "controls/LineListBox.h"
 #include "controls/MaskedEdit.h"
@@ -60,26 +62,7 @@ double coletaSemJanela(int registros) {
     sdk->DefinirParametrosComunicacao(kCpf, endereco(registros), u"**CHAVESECRETA**", 0);
     QElapsedTimer t;
     t.start();
-    int lidos = 0;
-    for (int nsr = 1;; ++nsr) {
-        if (sdk->SolicitarRegistroNsr(nsr) != 0) break;
-        int status = sdk->LerStatusColeta();
-        while (status < 2)
-            status = sdk->LerStatusColeta();
-        if (status == 2 || status == 3) {
-            sdk->LerNumSerieRep();
-            sdk->LerResultadoColeta();
-            if (!sdk->LerRegistroLinha().view().empty()) ++lidos;
-        }
-        sdk->LerMaiorDataEntreRegistroLidos();
-        sdk->LerMenorDataEntreRegistroLidos();
-        sdk->LerUltimaEmpresa();
-        if (status == 3 || status == 4) break;
-    }
-    sdk->LerCabecalhoRegistrosColetados();
-    sdk->LerTrailerRegistrosColetados();
-    sdk->FinalizarLeitura();
-    sdk->FinalizarLeitura();
+    const int lidos = ColetarNumLaco(*sdk);
     const double s = t.nsecsElapsed() / 1e9;
     if (lidos != registros)
         std::fprintf(stderr, "bench_coleta: %d records read, %d expected\n", lidos, registros);

@@ -6,6 +6,7 @@
 // records at most 2.1 times that of 100,000.
 //
 //   build/bench/bench_coleta_automatica [--rodadas R] [--programa PATH/SDKVeltoRep]
+#include "LacoColetaSdk.h"
 #include "Processo.h"
 
 #include "sdk/SDK_Velto_Rep_TLB.h"
@@ -29,32 +30,11 @@ std::string endereco(int registros) {
     return "10.19." + std::to_string(registros / 1000) + ".1";
 }
 
-// Operation 5's SDK calls without the console, as bench_coleta's floor makes them: every NSR requested and
-// polled, its record and the information read, then the header, the trailer and the end of the reading.
+// Operation 5's SDK calls without the console, as bench_coleta's floor makes them.
 int LacoColeta(const QString& endereco) {
     TVeltoRepPlusSDK sdk(nullptr);
     sdk.DefinirParametrosComunicacao(kCpf, endereco, u"**CHAVESECRETA**", 0);
-    int lidos = 0;
-    for (int nsr = 1;; ++nsr) {
-        if (sdk.SolicitarRegistroNsr(nsr) != 0) break;
-        int status = sdk.LerStatusColeta();
-        while (status < 2)
-            status = sdk.LerStatusColeta();
-        if (status == 2 || status == 3) {
-            sdk.LerNumSerieRep();
-            sdk.LerResultadoColeta();
-            if (!sdk.LerRegistroLinha().view().empty()) ++lidos;
-        }
-        sdk.LerMaiorDataEntreRegistroLidos();
-        sdk.LerMenorDataEntreRegistroLidos();
-        sdk.LerUltimaEmpresa();
-        if (status == 3 || status == 4) break;
-    }
-    sdk.LerCabecalhoRegistrosColetados();
-    sdk.LerTrailerRegistrosColetados();
-    sdk.FinalizarLeitura();
-    sdk.FinalizarLeitura();
-    return lidos;
+    return ColetarNumLaco(sdk);
 }
 
 std::string ProprioExecutavel() {

@@ -215,6 +215,11 @@ void TstColeta::semRegistroPorMuitoTempoTerminaComErro_data() {
     QTest::newRow("registros esparsos chegam ao fim")
         << (repetido(7, 999) << 2 << repetido(1, 1001) << repetido(1, 1001) << 2 << repetido(7, 999) << 3)
         << QVariant(4) << 2003 << QStringList{"trailer", "cabecalho", "r3", "r2", "r1"} << "3";
+    // Long waits too: two NSRs given up after 1000 polls each, a record, two more such NSRs, then the last
+    // record. The polls of before a record do not count towards the minute after it.
+    QTest::newRow("esperas longas entre registros chegam ao fim")
+        << (repetido(1, 1001) << repetido(1, 1001) << 2 << repetido(1, 1001) << repetido(1, 1001) << 3)
+        << QVariant(4) << 6 << QStringList{"trailer", "cabecalho", "r2", "r1"} << "2";
 }
 
 void TstColeta::semRegistroPorMuitoTempoTerminaComErro() {

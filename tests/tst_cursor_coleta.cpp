@@ -2,6 +2,7 @@
 // written (never through a link, whole or not at all, also with writers and readers at once), and when a
 // collection moves it.
 #include "ops/CursorColeta.h"
+#include "sim/SimKnobs.h"
 
 #include <QDir>
 #include <QFile>
@@ -87,6 +88,9 @@ void TstCursorColeta::pastaDoEstado() {
     qputenv("VELTOREP_SIM_STATE_DIR", m_dir->filePath(QStringLiteral("sim")).toUtf8());
     QCOMPARE(PastaEstadoConsole(), m_dir->filePath(esperada));
     qunsetenv("VELTOREP_SIM_STATE_DIR");
+    // Unless that variable says otherwise, the simulator's devices live inside it.
+    SimKnobs::reload();
+    QCOMPARE(SimKnobs::get().pastaEstado, m_dir->filePath(esperada + QStringLiteral("/simulador")));
     // Written there, the folder made on the way.
     QVERIFY(GravarCursor(kEndereco, kCursor));
     QVERIFY(QFile::exists(m_dir->filePath(esperada + QStringLiteral("/coleta-10.0.3.7.json"))));

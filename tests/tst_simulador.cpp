@@ -51,6 +51,10 @@ void TstSimulador::cpf_data() {
     QTest::newRow("wrong check digit") << "529.982.247-26" << 6;
     QTest::newRow("repeated digits") << "111.111.111-11" << 6;
     QTest::newRow("partial") << "529.98 .   -  " << 6;
+    QTest::newRow("plain, second check digit wrong") << "52998224724" << 6;
+    QTest::newRow("other separators") << "529-982-247.25" << 6;
+    QTest::newRow("plain with a letter") << "5299822472A" << 6;
+    QTest::newRow("masked, twelve digits") << "529.982.247-255" << 6;
 }
 
 void TstSimulador::cpf() {
@@ -213,6 +217,9 @@ void TstSimulador::estadoForjado_data() {
     QTest::newRow("empregado que não é objeto")
         << QByteArray(R"({"empregados": [7, {"pis": "2"}]})") << "empregados" << qint64(1)
         << "empregados[0]: não é um objeto";
+    QTest::newRow("usuário bio que não é objeto")
+        << QByteArray(R"({"bio": {"usuarios": [{"pis": "1"}, "x", {"pis": "2"}]}})") << "usuarios"
+        << qint64(2) << "bio.usuarios[1]: não é um objeto";
     QTest::newRow("configuração que não é objeto")
         << QByteArray(R"({"configuracao": [1]})") << "porta" << qint64(1818)
         << "configuracao: lista onde se espera objeto";
@@ -262,6 +269,7 @@ void TstSimulador::estadoForjado() {
                         : campo == "porta"        ? d->configuracao.porta
                         : campo == "papel"        ? d->statusPapel
                         : campo == "empregados"   ? d->empregados.size()
+                        : campo == "usuarios"     ? d->bio.usuarios.size()
                         : campo == "leiaute"      ? (d->coleta.leiaute == afd::Leiaute::Portaria671 ? 671 : 1510)
                         : campo == "ids"          ? d->coleta.empregadosSemeados.size()
                                                   : d->coleta.eventos.size();

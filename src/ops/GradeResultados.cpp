@@ -7,14 +7,15 @@
 
 #include <algorithm>
 
-void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, const QList<int>& larguras) {
+void PrepararGrade(StringGrid* grade, int n, const QStringList& cabecalhos, const QList<int>& larguras,
+                   int primeira) {
     // A count beyond the bound is no list: only the header row.
     grade->SetRowCount(ContagemExcessiva(n) ? 1 : std::max(n, 0) + 1);
-    grade->ClearDataCells(1);
+    grade->ClearDataCells(primeira);
     for (int c = 0; c < cabecalhos.size(); ++c)
-        grade->SetCells(c + 1, 0, cabecalhos[c]);
+        grade->SetCells(primeira + c, 0, cabecalhos[c]);
     for (int c = 0; c < larguras.size(); ++c)
-        grade->SetColWidth(c + 1, larguras[c]);
+        grade->SetColWidth(primeira + c, larguras[c]);
 }
 
 void PreencherLinhaEmpregado(TVeltoRepPlusSDK& sdk, StringGrid* g, int linha) {

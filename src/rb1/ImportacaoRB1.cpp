@@ -9,7 +9,6 @@
 #include "util/ContagemSdk.h"
 
 #include <QLabel>
-#include <algorithm>
 #include <array>
 
 namespace {
@@ -113,12 +112,7 @@ void ImportarArquivoRB1Templates(ContextoOperacao& ctx, const QString& caminho, 
     const int n = sdk->LerQtdeTemplatesRB1();
     MostrarQuantidade(lblQuantidade, n);
     // This grid has no fixed column: every column of the data rows is emptied.
-    g->SetRowCount(ContagemExcessiva(n) ? 1 : std::max(n, 0) + 1);
-    g->ClearDataCells(0);
-    for (int c = 0; c < kLargurasTemplates.size(); ++c)
-        g->SetColWidth(c, kLargurasTemplates[c]);
-    for (int c = 0; c < kCabecalhosTemplates.size(); ++c)
-        g->SetCells(c, 0, kCabecalhosTemplates[c]);
+    PrepararGrade(g, n, kCabecalhosTemplates, kLargurasTemplates, 0);
     if (ContagemExcessiva(n)) return lbl->setText(TextoContagemExcessiva("LerQtdeTemplatesRB1", n));
     for (int i = 0; i < n; ++i) {
         if (sdk->LerPosicaoListaBio(i) != 0) continue;

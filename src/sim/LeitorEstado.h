@@ -6,6 +6,7 @@
 
 #include <QJsonArray>
 #include <QJsonObject>
+#include <QList>
 #include <QString>
 #include <QStringList>
 
@@ -27,6 +28,20 @@ public:
                     const QString& padrao) const;
     QJsonObject objeto(const QJsonObject& o, const char* chave) const;
     QJsonArray lista(const QJsonObject& o, const char* chave) const;
+    // The entries of a list of objects, each read by T::fromJson with a reader of its own ("chave[i]"); an
+    // entry that is not an object is reported and left out.
+    template <typename T> QList<T> objetos(const QJsonObject& o, const char* chave) const {
+        QList<T> r;
+        const QJsonArray entradas = lista(o, chave);
+        for (qsizetype i = 0; i < entradas.size(); ++i) {
+            const QString nome = QStringLiteral("%1[%2]").arg(QLatin1String(chave)).arg(i);
+            if (entradas[i].isObject())
+                r.append(T::fromJson(entradas[i].toObject(), dentro(nome)));
+            else
+                relatar(nome, QStringLiteral("não é um objeto; ignorado"));
+        }
+        return r;
+    }
 
     void relatar(const QString& campo, const QString& problema) const;
 

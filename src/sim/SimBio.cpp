@@ -53,16 +53,7 @@ QJsonObject EstadoBio::toJson() const {
 EstadoBio EstadoBio::fromJson(const QJsonObject& o, const LeitorEstado& l) {
     EstadoBio e;
     if (!o.contains("usuarios")) return e;
-    e.usuarios.clear();
-    const QJsonArray usuarios = l.lista(o, "usuarios");
-    for (qsizetype i = 0; i < usuarios.size(); ++i) {
-        const QString nome = QStringLiteral("usuarios[%1]").arg(i);
-        if (!usuarios[i].isObject()) {
-            l.relatar(nome, QStringLiteral("não é um objeto; ignorado"));
-            continue;
-        }
-        e.usuarios.append(UsuarioBioSim::fromJson(usuarios[i].toObject(), l.dentro(nome)));
-    }
+    e.usuarios = l.objetos<UsuarioBioSim>(o, "usuarios");
     return e;
 }
 

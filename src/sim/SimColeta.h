@@ -65,6 +65,25 @@ struct EstadoColeta {
     static EstadoColeta fromJson(const QJsonObject& o, const LeitorEstado& leitor);
 };
 
+// A yyyymmdd number as the date labels show it (dd/mm/aa); empty for 0.
+QString TextoDataColeta(int aaaammdd);
+
+// The text of a date read, kept with the date it was made for.
+class TextoDataLida {
+public:
+    const QString& de(int aaaammdd) {
+        if (aaaammdd != m_data) {
+            m_data = aaaammdd;
+            m_texto = TextoDataColeta(aaaammdd);
+        }
+        return m_texto;
+    }
+
+private:
+    int m_data = 0;
+    QString m_texto; // TextoDataColeta(0)
+};
+
 // One client's collection: the record asked for, the polls still "not ready", and what the records read
 // so far add up to (header, trailer, dates, last company). FinalizarLeitura starts it afresh.
 struct SessaoColeta {
@@ -73,9 +92,11 @@ struct SessaoColeta {
     int statusPronto = 4; // what the polls answer once the wait is over
     bool contabilizado = false;
     QString linha;                    // the record ready to be read
-    QString ultimoNsr;                // the last NSR in the log at the last request
+    int ultimoNsr = -1;               // the last NSR in the log at the last request; -1 before one
     int lidos[10] = {};               // records read, by type
     int maiorData = 0, menorData = 0; // yyyymmdd of every date read, 0 when none
+    // Their texts, asked for after every NSR of a collection: made again only when the date changed.
+    TextoDataLida textoMaiorData, textoMenorData;
     // The header's range: in 671 the clock sets stay out of it, as a REP-C's header leaves them.
     int primeiraCabecalho = 0, ultimaCabecalho = 0;
     QString ultimaEmpresa; // company of the last employer record read
@@ -91,6 +112,3 @@ struct SessaoColeta {
                       const QDateTime& agora) const;
     QString trailer(afd::Leiaute l) const;
 };
-
-// A yyyymmdd number as the date labels show it (dd/mm/aa); empty for 0.
-QString TextoDataColeta(int aaaammdd);

@@ -15,10 +15,13 @@ QByteArray digest(const QString& endereco, const char* salt) {
 } // namespace
 
 QString SimDevice::numeroSerie() const {
+    if (m_numeroSerieDe == endereco && !m_numeroSerie.isEmpty()) return m_numeroSerie;
     // 17 digits, stable for the address.
     const QByteArray d = digest(endereco, "serie");
     QString s = QStringLiteral("0000");
     for (int i = 0; s.size() < 17; ++i) s += QChar(u'0' + static_cast<unsigned char>(d[i % d.size()]) % 10);
+    m_numeroSerie = s;
+    m_numeroSerieDe = endereco;
     return s;
 }
 
@@ -90,15 +93,7 @@ std::optional<SimDevice> SimDevice::fromBytes(const QString& endereco, const QBy
     d.configuracao =
         ConfiguracaoSim::fromJson(l.objeto(o, "configuracao"), l.dentro(QStringLiteral("configuracao")));
     d.empregador = EmpregadorSim::fromJson(l.objeto(o, "empregador"), l.dentro(QStringLiteral("empregador")));
-    const QJsonArray empregados = l.lista(o, "empregados");
-    for (qsizetype i = 0; i < empregados.size(); ++i) {
-        const QString nome = QStringLiteral("empregados[%1]").arg(i);
-        if (!empregados[i].isObject()) {
-            l.relatar(nome, QStringLiteral("não é um objeto; ignorado"));
-            continue;
-        }
-        d.empregados.append(EmpregadoSim::fromJson(empregados[i].toObject(), l.dentro(nome)));
-    }
+    d.empregados = l.objetos<EmpregadoSim>(o, "empregados");
     d.statusPapel = int(l.inteiro(o, "statusPapel", 7, 0, 7));
     d.coleta = EstadoColeta::fromJson(l.objeto(o, "coleta"), l.dentro(QStringLiteral("coleta")));
     d.bio = EstadoBio::fromJson(l.objeto(o, "bio"), l.dentro(QStringLiteral("bio")));

@@ -27,7 +27,8 @@ struct SimDevice {
     EstadoColeta coleta;
     EstadoBio bio;
 
-    // Stable identity derived from the address.
+    // Stable identity derived from the address; worked out once per address, since a collection asks for it
+    // with every record.
     QString numeroSerie() const;
     QString versaoFirmware() const;
     QString modeloBiometrico() const;
@@ -43,4 +44,8 @@ struct SimDevice {
     // type and numbers out of range are named in `problemas` and replaced by their defaults or clamped.
     static std::optional<SimDevice> fromBytes(const QString& endereco, const QByteArray& bytes,
                                               QStringList* problemas);
+
+private:
+    // The serial number, and the address it was worked out for.
+    mutable QString m_numeroSerie, m_numeroSerieDe;
 };

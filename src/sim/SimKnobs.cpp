@@ -36,9 +36,11 @@ int number(const QString& text) {
     return ok ? n : -1;
 }
 
+// Inside the console's state folder, by the same rule: a relative XDG_STATE_HOME is invalid and ignored.
 QString defaultStateDir() {
     QString base = qEnvironmentVariable("XDG_STATE_HOME");
-    if (base.isEmpty()) base = QDir::homePath() + QStringLiteral("/.local/state");
+    if (base.isEmpty() || !QDir::isAbsolutePath(base))
+        base = QDir::homePath() + QStringLiteral("/.local/state");
     return base + QStringLiteral("/SDKVeltoRep/simulador");
 }
 } // namespace

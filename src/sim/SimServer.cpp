@@ -1,5 +1,6 @@
 #include "sim/SimServer.h"
 
+#include "afd/DigitosVerificadores.h"
 #include "platform/com/WideString.h"
 #include "sim/SimDeviceTable.h"
 #include "sim/SimKnobs.h"
@@ -51,32 +52,17 @@ HRESULT SimServer::numero(std::int32_t* out, int value) {
 bool SimServer::cpfValido(const QString& texto) {
     // Eleven digits with valid check digits, plain or as the masked field writes them.
     static const QString mascara = QStringLiteral("000.000.000-00");
-    QString digitos;
-    if (texto.size() == 14) {
-        for (int i = 0; i < 14; ++i) {
-            const bool fixo = mascara[i] != u'0';
-            if (fixo ? texto[i] != mascara[i] : !texto[i].isDigit()) return false;
-            if (!fixo) digitos += texto[i];
+    QString digitos = texto;
+    if (texto.size() == mascara.size()) {
+        digitos.clear();
+        for (qsizetype i = 0; i < mascara.size(); ++i) {
+            if (mascara[i] == u'0')
+                digitos += texto[i];
+            else if (texto[i] != mascara[i])
+                return false;
         }
-    } else if (texto.size() == 11) {
-        for (QChar c : texto)
-            if (c < u'0' || c > u'9') return false;
-        digitos = texto;
-    } else {
-        return false;
     }
-    int d[11];
-    for (int i = 0; i < 11; ++i) d[i] = digitos[i].unicode() - u'0';
-    bool todosIguais = true;
-    for (int i = 1; i < 11; ++i) todosIguais = todosIguais && d[i] == d[0];
-    if (todosIguais) return false;
-    for (int n = 9; n <= 10; ++n) {
-        int soma = 0;
-        for (int i = 0; i < n; ++i) soma += d[i] * (n + 1 - i);
-        const int resto = (soma * 10) % 11;
-        if ((resto == 10 ? 0 : resto) != d[n]) return false;
-    }
-    return true;
+    return afd::CpfValido(digitos.toLatin1().toStdString());
 }
 
 int SimServer::contatar() {

@@ -32,7 +32,8 @@ HRESULT SimServer::SolicitarRegistroNsr(std::int32_t nsrSolicitado, std::int32_t
     int r = contatar();
     if (r == 0 && SimKnobs::get().falhasColeta.contains(m_endereco)) r = 1;
     if (r != 0) return numero(result, r);
-    const int total = rep().coleta.total(punches(m_endereco, rep().coleta));
+    const int semeados = punches(m_endereco, rep().coleta);
+    const int total = rep().coleta.total(semeados);
     coleta().pedido = true;
     coleta().contabilizado = false;
     coleta().esperasRestantes = SimKnobs::get().esperasColeta;
@@ -41,9 +42,8 @@ HRESULT SimServer::SolicitarRegistroNsr(std::int32_t nsrSolicitado, std::int32_t
                             : nsrSolicitado < total  ? 2
                             : nsrSolicitado == total ? 3
                                                      : 4;
-    if (coleta().statusPronto <= 3)
-        coleta().linha = rep().coleta.registro(nsrSolicitado, punches(m_endereco, rep().coleta));
-    coleta().ultimoNsr = QString::number(total);
+    if (coleta().statusPronto <= 3) coleta().linha = rep().coleta.registro(nsrSolicitado, semeados);
+    coleta().ultimoNsr = total;
     return numero(result, 0);
 }
 
@@ -76,15 +76,16 @@ HRESULT SimServer::LerRegistroLinha(BSTR* result) {
 }
 
 HRESULT SimServer::LerNumUltimoNsr(BSTR* result) {
-    return texto(result, coleta().ultimoNsr);
+    const int nsr = coleta().ultimoNsr;
+    return texto(result, nsr < 0 ? QString() : QString::number(nsr));
 }
 
 HRESULT SimServer::LerMaiorDataEntreRegistroLidos(BSTR* result) {
-    return texto(result, TextoDataColeta(coleta().maiorData));
+    return texto(result, coleta().textoMaiorData.de(coleta().maiorData));
 }
 
 HRESULT SimServer::LerMenorDataEntreRegistroLidos(BSTR* result) {
-    return texto(result, TextoDataColeta(coleta().menorData));
+    return texto(result, coleta().textoMenorData.de(coleta().menorData));
 }
 
 HRESULT SimServer::LerUltimaEmpresa(BSTR* result) {
