@@ -14,11 +14,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <climits>
 
 using namespace Processo;
 
@@ -55,12 +53,6 @@ int LacoColeta(const QString& endereco) {
     sdk.FinalizarLeitura();
     sdk.FinalizarLeitura();
     return lidos;
-}
-
-std::string ProprioExecutavel() {
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, size_t(n)) : std::string();
 }
 
 struct Medidas {
@@ -120,8 +112,7 @@ int main(int argc, char* argv[]) {
         else if (a == "--programa")
             programa = argv[++i];
     }
-    // The runs start in folders of their own: the program's path must not depend on this one.
-    programa = QFileInfo(QString::fromStdString(programa)).absoluteFilePath().toStdString();
+    programa = Absoluto(programa);
     const Medidas m100 = Medir(programa, 100000, rodadas);
     const Medidas m200 = Medir(programa, 200000, rodadas);
     std::printf(
