@@ -4,6 +4,7 @@
 #pragma once
 
 #include <algorithm>
+#include <climits>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -103,6 +104,20 @@ struct Serie {
     double tempoCpu() const { return Mediana(cpus); }
     double pico() const { return Mediana(picos); }
 };
+
+// This program's own path, for running it again as a floor process ("" when the kernel does not say).
+inline std::string ProprioExecutavel() {
+    char buf[PATH_MAX];
+    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
+    return n > 0 ? std::string(buf, size_t(n)) : std::string();
+}
+
+// A path made absolute, links resolved (as given when it does not exist): the runs start in folders of
+// their own, so a program's path must not depend on this one.
+inline std::string Absoluto(const std::string& caminho) {
+    char buf[PATH_MAX];
+    return realpath(caminho.c_str(), buf) ? std::string(buf) : caminho;
+}
 
 // The folder a program lives in ("." when argv[0] names none).
 inline std::string PastaDe(const char* argv0) {

@@ -15,11 +15,9 @@
 
 #include <QDir>
 #include <QFile>
-#include <QFileInfo>
 #include <QJsonDocument>
 #include <QJsonObject>
 #include <QTemporaryDir>
-#include <climits>
 
 using namespace Processo;
 
@@ -35,12 +33,6 @@ int LacoColeta(const QString& endereco) {
     TVeltoRepPlusSDK sdk(nullptr);
     sdk.DefinirParametrosComunicacao(kCpf, endereco, u"**CHAVESECRETA**", 0);
     return ColetarNumLaco(sdk);
-}
-
-std::string ProprioExecutavel() {
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, size_t(n)) : std::string();
 }
 
 struct Medidas {
@@ -100,8 +92,7 @@ int main(int argc, char* argv[]) {
         else if (a == "--programa")
             programa = argv[++i];
     }
-    // The runs start in folders of their own: the program's path must not depend on this one.
-    programa = QFileInfo(QString::fromStdString(programa)).absoluteFilePath().toStdString();
+    programa = Absoluto(programa);
     const Medidas m100 = Medir(programa, 100000, rodadas);
     const Medidas m200 = Medir(programa, 200000, rodadas);
     std::printf(

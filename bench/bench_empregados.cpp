@@ -35,7 +35,6 @@
 #include <QPushButton>
 #include <QTabWidget>
 #include <QTemporaryDir>
-#include <climits>
 #include <malloc.h>
 
 using namespace Processo;
@@ -85,12 +84,6 @@ int LacoSolicitacao(TVeltoRepPlusSDK& sdk, const QString& endereco) {
 double HeapEmUso() {
     const struct mallinfo2 m = mallinfo2();
     return double(m.uordblks) + double(m.hblkhd);
-}
-
-std::string ProprioExecutavel() {
-    char buf[PATH_MAX];
-    const ssize_t n = readlink("/proc/self/exe", buf, sizeof buf - 1);
-    return n > 0 ? std::string(buf, size_t(n)) : std::string();
 }
 
 void ParteProcesso(const std::string& programa, int n, int rodadas) {
@@ -224,8 +217,7 @@ int main(int argc, char* argv[]) {
         else if (i + 1 < argc && a == "--programa")
             programa = argv[++i];
     }
-    char buf[PATH_MAX];
-    if (realpath(programa.c_str(), buf)) programa = buf;
+    programa = Absoluto(programa);
     if (processo) ParteProcesso(programa, n, rodadas);
     if (!qEnvironmentVariableIsSet("QT_QPA_PLATFORM")) qputenv("QT_QPA_PLATFORM", "offscreen");
     if (janela) ParteJanela(argc, argv, n);

@@ -20,7 +20,6 @@
 // 800x600, smaller than the console's window, which then scrolls).
 #include "Processo.h"
 
-#include <climits>
 #include <cstdlib>
 #include <fstream>
 #include <sstream>
@@ -28,11 +27,6 @@
 using namespace Processo;
 
 namespace {
-std::string Absoluto(const std::string& caminho) {
-    char buf[PATH_MAX];
-    return realpath(caminho.c_str(), buf) ? std::string(buf) : caminho;
-}
-
 std::string Ler(const std::string& arquivo) {
     std::ifstream f(arquivo, std::ios::binary);
     std::ostringstream s;

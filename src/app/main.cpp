@@ -87,12 +87,14 @@ int main(int argc, char* argv[]) {
         }
     }
 
-    // A server without a desktop: an unattended run needs no screen, an operator does. "#NAO_EXEC#" as
-    // argument 3 asks for the operator's console whatever argument 2 is.
+    // An operator's console unless the arguments ask for an unattended run: "#NAO_EXEC#" as argument 3 asks
+    // for it whatever argument 2 is.
+    const bool interativo = !automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#");
+    // A server without a desktop: an unattended run needs no screen, an operator does.
     const bool semTela = qEnvironmentVariableIsEmpty("DISPLAY") && qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY") &&
                          !qEnvironmentVariableIsSet("QT_QPA_PLATFORM");
     if (semTela) {
-        if (!automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#")) {
+        if (interativo) {
             std::fprintf(stderr,
                          "SDKVeltoRep: nenhuma tela disponível (DISPLAY e WAYLAND_DISPLAY vazios): a console "
                          "interativa não pode abrir. Para o modo automático, passe o número da operação "
@@ -113,8 +115,6 @@ int main(int argc, char* argv[]) {
     QApplication app(argcQt, argvQt);
     QApplication::setApplicationName(QStringLiteral("SDKVeltoRep"));
     IntegracaoDesktop::Preparar(app, !semTela);
-    // An operator's console unless the arguments ask for an unattended run.
-    const bool interativo = !automatico || argumentos.value(2) == QStringLiteral("#NAO_EXEC#");
     const QString origemSdk = OrigemSdk::Registrar(interativo);
     // Nobody sees an unattended run's pages: their captions are left at their design widths.
     Form::setTextFitting(interativo);

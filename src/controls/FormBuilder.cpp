@@ -51,10 +51,12 @@ bool fits(const QFont& font, const QString& text, int width) {
     return soma + 1 <= width || textWidth(font, text) <= width;
 }
 
-// A button's or a check box's text leaves far more room than its frame, box and margins take: its size
-// hint, which polishes the widget and asks the style, is not needed to know it fits.
-bool comFolga(const QWidget* w, const QString& text, int width) {
-    return fits(w->font(), text, width - 3 * w->fontMetrics().height());
+// A button's or a check box's width: the design width, or its size hint where its text needs more. A text
+// that leaves far more room than the frame, box and margins take is known to fit without the size hint,
+// which polishes the widget and asks the style.
+int larguraComTexto(QWidget* w, const QString& text, int width) {
+    if (fits(w->font(), text, width - 3 * w->fontMetrics().height())) return width;
+    return qMax(width, w->sizeHint().width());
 }
 
 template <class W>
@@ -88,7 +90,7 @@ QLabel* Form::label(QWidget* parent, const char* name, const QString& text, int 
 
 QPushButton* Form::button(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* b = new QPushButton(text, parent);
-    return place(b, name, x, y, comFolga(b, text, w) ? w : qMax(w, b->sizeHint().width()), h);
+    return place(b, name, x, y, larguraComTexto(b, text, w), h);
 }
 
 QLineEdit* Form::edit(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
@@ -103,7 +105,7 @@ SpinField* Form::spin(QWidget* parent, const char* name, int value, int x, int y
 
 QCheckBox* Form::check(QWidget* parent, const char* name, const QString& text, int x, int y, int w, int h) {
     auto* c = new QCheckBox(text, parent);
-    return place(c, name, x, y, comFolga(c, text, w) ? w : qMax(w, c->sizeHint().width()), h);
+    return place(c, name, x, y, larguraComTexto(c, text, w), h);
 }
 
 QGroupBox* Form::group(QWidget* parent, const char* name, const QString& title, int x, int y, int w, int h) {

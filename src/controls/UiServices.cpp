@@ -30,6 +30,19 @@ QString qtFilter(const QString& filter) {
     return qt;
 }
 
+// Qt's own file dialog (a native one may insist on an existing file) for one file that need not exist yet.
+void umArquivo(QFileDialog& dialog, QFileDialog::AcceptMode modo) {
+    dialog.setAcceptMode(modo);
+    dialog.setFileMode(QFileDialog::AnyFile);
+    dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+}
+
+// What the operator confirmed; nothing when the dialog was cancelled.
+std::optional<QString> escolhido(QFileDialog& dialog) {
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
+    return dialog.selectedFiles().first();
+}
+
 class WindowDialogs final : public Dialogs {
 public:
     MessageButton message(MessageKind kind, const QString& text, int buttons) override {
@@ -56,29 +69,22 @@ public:
 
     std::optional<QString> openFile(const QString& filter, const QString& initialFileName,
                                     const QString& initialFolder) override {
-        // One file that need not exist yet: an open dialog that also takes a new name. Qt's own dialog, since
-        // a native one may insist on an existing file.
+        // An open dialog that also takes a new name.
         QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
-        dialog.setAcceptMode(QFileDialog::AcceptOpen);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        umArquivo(dialog, QFileDialog::AcceptOpen);
         if (!initialFileName.isEmpty()) dialog.selectFile(QFileInfo(initialFileName).fileName());
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        return dialog.selectedFiles().first();
+        return escolhido(dialog);
     }
 
     std::optional<QString> escolherArquivoParaSalvar(const QString& filter, const QString& suggestedName,
                                                      const QString& initialFolder) override {
         QFileDialog dialog(activeWindow(), QString(), pastaOuCasa(initialFolder), qtFilter(filter));
-        dialog.setAcceptMode(QFileDialog::AcceptSave);
-        dialog.setFileMode(QFileDialog::AnyFile);
-        dialog.setOption(QFileDialog::DontUseNativeDialog, true);
+        umArquivo(dialog, QFileDialog::AcceptSave);
         // "*.csv" -> "csv": a name typed without it gets it.
         const QString padrao = filter.section(u'|', 1, 1).section(u';', 0, 0);
         if (padrao.startsWith(QLatin1String("*."))) dialog.setDefaultSuffix(padrao.mid(2));
         if (!suggestedName.isEmpty()) dialog.selectFile(suggestedName);
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        return dialog.selectedFiles().first();
+        return escolhido(dialog);
     }
 
     std::optional<QString> chooseFolder(const QString& prompt, const QString& root) override {
@@ -87,8 +93,7 @@ public:
         dialog.setOption(QFileDialog::ShowDirsOnly, true);
         dialog.setOption(QFileDialog::DontUseNativeDialog, true);
         dialog.setOption(QFileDialog::ReadOnly, true); // no button for making a folder
-        if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return std::nullopt;
-        return dialog.selectedFiles().first();
+        return escolhido(dialog);
     }
 };
 

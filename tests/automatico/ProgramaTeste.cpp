@@ -125,6 +125,7 @@ Execucao Caso::colher(QProcess& p, const Pedido& pedido) const {
             e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
         }
     }
+    e.saida = p.readAllStandardOutput();
     e.saidaErro = p.readAllStandardError();
     const QString trabalho = pastaTrabalho(pedido);
     QFile f(QDir(trabalho).filePath(QStringLiteral("retorno_rep.txt")));

@@ -15,6 +15,7 @@ struct Execucao {
     int status = -1; // -2 when it did not end normally (a signal)
     bool comArquivo = false;
     QByteArray arquivo;
+    QByteArray saida;
     QByteArray saidaErro;
     QStringList entradas; // what the working folder holds afterwards
 };

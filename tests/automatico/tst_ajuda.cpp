@@ -1,57 +1,25 @@
 // --help, -h and --version as the real program answers them: started in an empty folder of its own, with
 // and without a display. Alone they print and end at once; among other arguments they are ordinary texts
 // and the six arguments are read as always.
+#include "ProgramaTeste.h"
+
 #include <QDir>
 #include <QDirIterator>
 #include <QFile>
-#include <QProcess>
 #include <QRegularExpression>
 #include <QSet>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Execucao {
-    bool terminou = false;
-    int status = -1;
-    QByteArray saida, saidaErro;
-    QStringList entradas; // what the working folder holds afterwards
-    QByteArray arquivo;   // retorno_rep.txt, when written
-};
-
 // comTela: the offscreen platform stands for a display; without it DISPLAY, WAYLAND_DISPLAY and
 // QT_QPA_PLATFORM are all unset. An interactive start is given a moment to end by mistake, then stopped.
 Execucao rodar(const QStringList& argumentos, bool comTela, int esperaMs = 30000) {
-    QTemporaryDir dir;
-    QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-    for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTOREP_SDK_LIBRARY"})
-        env.remove(QString::fromLatin1(v));
-    if (comTela) env.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
-    env.insert(QStringLiteral("VELTOREP_SIM_LATENCY_MS"), QStringLiteral("0"));
-    env.insert(QStringLiteral("VELTOREP_SIM_STATE_DIR"), dir.filePath(QStringLiteral("estado")));
-    QDir(dir.path()).mkpath(QStringLiteral("trabalho"));
-
-    QProcess p;
-    p.setProcessEnvironment(env);
-    p.setWorkingDirectory(dir.filePath(QStringLiteral("trabalho")));
-    p.start(qEnvironmentVariable("VELTOREP_PROGRAMA"), argumentos);
-    Execucao e;
-    if (!p.waitForStarted(10000)) return e;
-    e.terminou = p.waitForFinished(esperaMs);
-    if (!e.terminou) {
-        p.kill();
-        p.waitForFinished(5000);
-    } else {
-        e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-    }
-    e.saida = p.readAllStandardOutput();
-    e.saidaErro = p.readAllStandardError();
-    e.entradas = QDir(dir.filePath(QStringLiteral("trabalho")))
-                     .entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-    QFile f(dir.filePath(QStringLiteral("trabalho/retorno_rep.txt")));
-    if (f.open(QIODevice::ReadOnly)) e.arquivo = f.readAll();
-    return e;
+    Pedido p;
+    p.argumentos = argumentos;
+    p.comTela = comTela;
+    p.esperaMs = esperaMs;
+    return Caso().rodar(p);
 }
 
 // Every VELTOREP_ variable the program's sources read.

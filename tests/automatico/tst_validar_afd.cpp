@@ -2,69 +2,22 @@
 // working folder of its own: the report on standard output, the exit statuses 0 (valid), 1 (problems) and
 // 2 (unreadable), no retorno_rep.txt touched; and the command lines that stay the unattended mode's or an
 // interactive start.
+#include "ProgramaTeste.h"
 #include "afd/TextoRelatorio.h"
 #include "afd/Validacao.h"
 #include "support/AfdExemplo.h"
 
-#include <QDir>
 #include <QFile>
-#include <QProcess>
-#include <QTemporaryDir>
 #include <QTest>
 
 namespace {
 
-struct Execucao {
-    bool terminou = false;
-    int status = -1;
-    QByteArray saida, saidaErro;
-    QStringList entradas; // what the working folder holds afterwards
-    QByteArray retorno;   // retorno_rep.txt afterwards
-};
-
-class Caso {
-public:
-    Caso() { QDir(m_dir.path()).mkpath(QStringLiteral("trabalho")); }
-    QString caminho(const QString& nome) const { return m_dir.filePath(nome); }
-    QString trabalho(const QString& nome = {}) const {
-        return m_dir.filePath(QStringLiteral("trabalho") + (nome.isEmpty() ? QString() : u'/' + nome));
-    }
-    void escrever(const QString& caminho, const QByteArray& bytes) const {
-        QFile f(caminho);
-        QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        f.write(bytes);
-    }
-    // No display at all: DISPLAY, WAYLAND_DISPLAY and QT_QPA_PLATFORM unset.
-    Execucao rodar(const QStringList& argumentos) const {
-        QProcessEnvironment env = QProcessEnvironment::systemEnvironment();
-        for (const char* v : {"DISPLAY", "WAYLAND_DISPLAY", "QT_QPA_PLATFORM", "VELTOREP_SDK_LIBRARY"})
-            env.remove(QString::fromLatin1(v));
-        env.insert(QStringLiteral("VELTOREP_SIM_LATENCY_MS"), QStringLiteral("0"));
-        env.insert(QStringLiteral("VELTOREP_SIM_STATE_DIR"), caminho(QStringLiteral("estado")));
-        QProcess p;
-        p.setProcessEnvironment(env);
-        p.setWorkingDirectory(trabalho());
-        p.start(qEnvironmentVariable("VELTOREP_PROGRAMA"), argumentos);
-        Execucao e;
-        if (!p.waitForStarted(10000)) return e;
-        e.terminou = p.waitForFinished(30000);
-        if (!e.terminou) {
-            p.kill();
-            p.waitForFinished(5000);
-        } else {
-            e.status = p.exitStatus() == QProcess::NormalExit ? p.exitCode() : -2;
-        }
-        e.saida = p.readAllStandardOutput();
-        e.saidaErro = p.readAllStandardError();
-        e.entradas = QDir(trabalho()).entryList(QDir::AllEntries | QDir::NoDotAndDotDot | QDir::Hidden);
-        QFile f(trabalho(QStringLiteral("retorno_rep.txt")));
-        if (f.open(QIODevice::ReadOnly)) e.retorno = f.readAll();
-        return e;
-    }
-
-private:
-    QTemporaryDir m_dir;
-};
+// The file's bytes, in a folder of the case ("trabalho/..." for the working folder).
+void escrever(const QString& caminho, const QByteArray& bytes) {
+    QFile f(caminho);
+    QVERIFY(f.open(QIODevice::WriteOnly | QIODevice::Truncate));
+    f.write(bytes);
+}
 
 QByteArray bytes(const std::vector<std::string>& linhas) {
     return QByteArray::fromStdString(AfdExemplo::Arquivo(linhas));
@@ -111,10 +64,10 @@ void TstValidarAfd::relatorioEStatus() {
     QFETCH(QStringList, trechos);
     Caso caso;
     // Named relative to the working folder, and by its full path elsewhere.
-    caso.escrever(caso.trabalho(QStringLiteral("afd.txt")), arquivo);
-    caso.escrever(caso.caminho(QStringLiteral("fora.txt")), arquivo);
+    escrever(caso.caminho(QStringLiteral("trabalho/afd.txt")), arquivo);
+    escrever(caso.caminho(QStringLiteral("fora.txt")), arquivo);
     for (const QString& nome : {QStringLiteral("afd.txt"), caso.caminho(QStringLiteral("fora.txt"))}) {
-        const Execucao e = caso.rodar({QStringLiteral("--validar-afd"), nome});
+        const Execucao e = caso.rodar({QStringLiteral("--validar-afd"), nome}, "sim");
         QVERIFY2(e.terminou, "it did not end by itself");
         QCOMPARE(e.status, status);
         QVERIFY2(e.saidaErro.isEmpty(), e.saidaErro.constData());
@@ -146,7 +99,7 @@ void TstValidarAfd::ilegivel() {
     QFETCH(QStringList, argumentos);
     QFETCH(QString, erro);
     Caso caso;
-    const Execucao e = caso.rodar(argumentos);
+    const Execucao e = caso.rodar(argumentos, "sim");
     QVERIFY2(e.terminou, "it did not end by itself");
     QCOMPARE(e.status, 2);
     QCOMPARE(e.saida, QByteArray());
@@ -156,11 +109,11 @@ void TstValidarAfd::ilegivel() {
 
 void TstValidarAfd::retornoAnteriorIntocado() {
     Caso caso;
-    caso.escrever(caso.trabalho(QStringLiteral("retorno_rep.txt")), "anterior\r\n");
-    caso.escrever(caso.caminho(QStringLiteral("afd.txt")), bytes(AfdExemplo::Afd671()));
-    const Execucao e = caso.rodar({QStringLiteral("--validar-afd"), caso.caminho(QStringLiteral("afd.txt"))});
+    escrever(caso.caminho(QStringLiteral("trabalho/retorno_rep.txt")), "anterior\r\n");
+    escrever(caso.caminho(QStringLiteral("afd.txt")), bytes(AfdExemplo::Afd671()));
+    const Execucao e = caso.rodar({QStringLiteral("--validar-afd"), caso.caminho(QStringLiteral("afd.txt"))}, "sim");
     QCOMPARE(e.status, 0);
-    QCOMPARE(e.retorno, QByteArray("anterior\r\n"));
+    QCOMPARE(e.arquivo, QByteArray("anterior\r\n"));
 }
 
 void TstValidarAfd::outrasLinhasDeComandoComoAntes_data() {
@@ -184,13 +137,13 @@ void TstValidarAfd::outrasLinhasDeComandoComoAntes() {
     QFETCH(int, status);
     QFETCH(QByteArray, retorno);
     Caso caso;
-    caso.escrever(caso.trabalho(QStringLiteral("afd.txt")), bytes(AfdExemplo::Afd671()));
-    const Execucao e = caso.rodar(argumentos);
+    escrever(caso.caminho(QStringLiteral("trabalho/afd.txt")), bytes(AfdExemplo::Afd671()));
+    const Execucao e = caso.rodar(argumentos, "sim");
     QVERIFY2(e.terminou, "it did not end by itself");
     QCOMPARE(e.status, status);
     QVERIFY2(!e.saida.contains("Resultado:"), e.saida.constData());
     if (status == 1) QVERIFY2(e.saidaErro.contains("nenhuma tela"), e.saidaErro.constData());
-    QCOMPARE(e.retorno, retorno);
+    QCOMPARE(e.arquivo, retorno);
 }
 
 QTEST_GUILESS_MAIN(TstValidarAfd)

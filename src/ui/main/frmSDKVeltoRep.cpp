@@ -104,21 +104,21 @@ TfrmSDK::TfrmSDK() : QWidget(nullptr, Qt::Window | Qt::WindowTitleHint | Qt::Win
     // pages' own, once they are made); set on the page control it would restyle every control of every page.
     // Like the captions, the tabs of an unattended run are left as they are: nobody reads them, and the
     // style sheet would be a sixth of such a run's work.
-    const QString abasPequenas = Form::textFitting()
-                                     ? QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }")
-                                     : QString();
+    const bool abasPequenas = Form::textFitting();
+    const QString estiloAbas = QStringLiteral("QTabBar::tab { padding: 3px 4px; font-size: 7pt; }");
     // The pages first, their captions after: a tab bar not shown yet lays itself out again at every tab
     // added, measuring every caption each time, while a caption set later waits for the one layout.
     for (const auto& [pagina, legenda] : paginas) {
         PageControl1->addTab(pagina, QString());
-        pagina->quandoConstruida([pagina, abasPequenas] {
-            for (QTabBar* b : pagina->findChildren<QTabBar*>())
-                b->setStyleSheet(abasPequenas);
-        });
+        if (abasPequenas)
+            pagina->quandoConstruida([pagina, estiloAbas] {
+                for (QTabBar* b : pagina->findChildren<QTabBar*>())
+                    b->setStyleSheet(estiloAbas);
+            });
     }
     for (int i = 0; i < PageControl1->count(); ++i)
         PageControl1->setTabText(i, paginas[i].second);
-    PageControl1->tabBar()->setStyleSheet(abasPequenas);
+    if (abasPequenas) PageControl1->tabBar()->setStyleSheet(estiloAbas);
     connect(PageControl1, &QTabWidget::currentChanged, this, [this] { UiServices::guarded([this] { PageControl1Change(); }); });
 
     // Progress panel, above the pages
